@@ -1,0 +1,13 @@
+// Starts the calculator: one window, shown until it is closed or an Exit button is pressed.
+#include <QApplication>
+
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessaly Video Bitrate Calculator"));
+    QApplication::setDesktopFileName(QStringLiteral("tessaly-bitrate"));
+    tessaly::ui::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

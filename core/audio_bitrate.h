@@ -1,0 +1,37 @@
+// The audio bitrate still affordable once the encoded AVI exists and its real size is known,
+// and the largest standard bitrate step that does not exceed it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/numbers.h"
+
+namespace tessaly {
+
+// The WAV audio inside the AVI: its sampling rate, or None when the AVI holds no WAV audio.
+enum class WavAudio { None, Rate48kHz, Rate44kHz };
+
+struct AudioBitrateOutcome {
+    std::optional<std::string> bitrateText;     // kbit/s, whole; only when the run completed
+    std::optional<std::string> suggestionText;  // a step such as "128", or "too low"
+    double bitrate = 0;
+    std::optional<CalcFailure> failure;
+    std::optional<Message> message;             // set for a zero length with room not zero
+};
+
+// The suggestion for a whole-number bitrate: the largest of 64, 96, 112, 128, 160, 192, 224,
+// 256, 320 and 384 that does not exceed it, or "too low" below 64:
+//   63 -> "too low", 64 -> "64", 95 -> "64", 127 -> "112", 383 -> "320", 1500 -> "384"
+std::string SuggestedBitrate(double bitrate);
+
+// Length in minutes, AVI size and desired size in MB, as typed. The WAV audio that leaves the
+// AVI gives its rate back to the budget:
+//   ("100", "1700", "700", Rate48kHz) -> "135", "128"
+//   ("100", "700.1", "700", None)     -> "0" (a negative zero), "too low"
+AudioBitrateOutcome CalcAudioBitrate(std::string_view length, std::string_view aviSize,
+                                     std::string_view desiredSize, WavAudio wav,
+                                     const Separators& separators);
+
+}  // namespace tessaly

@@ -1,0 +1,68 @@
+#include "core/data_units.h"
+
+namespace tessaly {
+
+namespace {
+
+constexpr Message kMessage{"Pleast enter a number in the input field.", ""};
+
+// The step from each unit to the next larger one.
+constexpr std::array<double, kDataUnitCount - 1> kLadder{8, 128, 8, 128, 8, 128, 8};
+
+}  // namespace
+
+std::optional<DataUnit> DataUnitAt(int index) {
+    if (index < 0 || index >= static_cast<int>(kDataUnitCount))
+        return std::nullopt;
+    return static_cast<DataUnit>(index);
+}
+
+double BitsPerUnit(DataUnit unit) {
+    double bits = 1;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(unit); ++i)
+        bits *= kLadder[i];
+    return bits;
+}
+
+Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
+                       const Separators& separators) {
+    Conversion conversion;
+    if (!unit)
+        return conversion;
+
+    const auto selected = static_cast<std::size_t>(*unit);
+    Steps s(separators);
+    bool haveNumber = false;
+    double number = 0;
+    double smaller = 0;  // the value in the previous larger unit, divided down step by step
+    for (std::size_t box = 0; box < kDataUnitCount; ++box) {
+        if (box == selected) {
+            conversion.texts[box] = std::string(input);
+        } else {
+            if (!haveNumber) {
+                number = s.number(input);
+                haveNumber = true;
+            }
+            double value = 0;
+            if (box < selected) {
+                value = s.mul(number, BitsPerUnit(*unit) / BitsPerUnit(static_cast<DataUnit>(box)));
+            } else {
+                value = s.div(box == selected + 1 ? number : smaller, kLadder[box - 1]);
+                smaller = value;
+            }
+            if (s.failed())
+                break;
+            conversion.texts[box] = NumberToText(value, separators.decimal);
+        }
+        conversion.written = box + 1;
+    }
+
+    conversion.failure = s.failure();
+    conversion.message = MessageFor(s.failure(), CalcFailure::NotANumber, kMessage);
+    // A number too large to show in bits has no conversion either; leaving the previous
+    // results standing would show numbers for an input that is no longer there.
+    conversion.clearAll = s.failed();
+    return conversion;
+}
+
+}  // namespace tessaly

@@ -1,0 +1,47 @@
+// Converting an amount of data between bits, bytes and their kilo, mega and giga multiples,
+// all prefixes being powers of 1024.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/numbers.h"
+
+namespace tessaly {
+
+// The eight units, numbered as the converter lists them.
+enum class DataUnit { Bits, Bytes, Kilobits, Kilobytes, Megabits, Megabytes, Gigabits, Gigabytes };
+
+inline constexpr std::size_t kDataUnitCount = 8;
+
+// The unit at a list position, or none for a position outside 0..7 (-1 is "nothing selected").
+std::optional<DataUnit> DataUnitAt(int index);
+
+// Size of each unit in bits: 1, 8, 1024, 8192, 2^20, 2^23, 2^30, 2^33.
+double BitsPerUnit(DataUnit unit);
+
+struct Conversion {
+    // The texts for the eight boxes, bits first; only the first `written` were written
+    // before the conversion ended.
+    std::array<std::string, kDataUnitCount> texts;
+    std::size_t written = 0;
+    std::optional<CalcFailure> failure;
+    std::optional<Message> message;  // the input is not a number
+    // After the message (if any), every box shows "-": the input has no conversion to show.
+    bool clearAll = false;
+};
+
+// Converts `input` in `unit` to all eight units. The selected unit's box gets the input text
+// exactly as typed; smaller units get the number times the ratio of sizes, larger units the
+// number divided by the ladder steps (8 and 128 in turn) one after another:
+//   ("700", Megabytes) -> 5872025600, 734003200, 5734400, 716800, 5600, "700", 5.46875, 0.68359375
+//   (anything, none)   -> nothing written, no message
+//   ("abc", Bits)      -> "abc" written, then the message, then "-" in all eight
+//   ("1E300", Gigabytes) -> too large for bits: "-" in all eight without a message
+Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
+                       const Separators& separators);
+
+}  // namespace tessaly

@@ -1,0 +1,36 @@
+// The hard-disk space that encoding a film's VOB files into an AVI with uncompressed WAV audio,
+// or audio of a chosen bitrate, takes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/numbers.h"
+
+namespace tessaly {
+
+// Which of the section's three audio options is selected; None when none is.
+enum class HdAudio { None, Wav48kHz, Wav44kHz, OtherBitrate };
+
+// Data rates of 16-bit stereo WAV audio in kB/s. The 44.1 kHz rate is 172.266 as the program
+// has always counted it, not the exact 44100 * 4 / 1024 = 172.265625.
+inline constexpr double kWav48kHzRate = 187.5;
+inline constexpr double kWav44kHzRate = 172.266;
+
+struct HdSpaceOutcome {
+    std::optional<std::string> text;  // the space required in MB, only when the run completed
+    double spaceRequired = 0;
+    std::optional<CalcFailure> failure;
+    std::optional<Message> message;   // armed like the other calculators, though it divides by constants only
+};
+
+// Length in minutes and video bitrate in kbit/s as typed; `otherBitrate` is the combo's text
+// and is read only for HdAudio::OtherBitrate. The video and audio sizes are each rounded to
+// one decimal, and only their sum to whole MB:
+//   ("100", "827", Wav48kHz) -> 605.7 + 1098.6 -> "1704"
+//   ("2", "168", Wav48kHz)   -> 2.5 + 22.0 = 24.5 -> "24"
+HdSpaceOutcome CalcHDSpace(std::string_view length, std::string_view videoBitrate, HdAudio audio,
+                           std::string_view otherBitrate, const Separators& separators);
+
+}  // namespace tessaly

@@ -1,0 +1,100 @@
+// The numeric rules every calculator shares: reading a field's text as a number, checked
+// double arithmetic that stops at the first failure, rounding, and writing a number as text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaly {
+
+// Why a calculation step failed. The numbers are the ones the calculators test for.
+enum class CalcFailure {
+    // A result lies outside the range of a double, or zero was divided by zero.
+    Overflow = 6,
+    // A number other than zero was divided by zero.
+    DivisionByZero = 11,
+    // A field's text cannot be read as a number; an empty or blank text included.
+    NotANumber = 13,
+};
+
+// The user's decimal and thousands separators, as UTF-8 text (a locale may use more than one
+// byte, such as a no-break space for grouping). The window asks its locale once and passes them in.
+struct Separators {
+    std::string decimal = ".";
+    std::string thousands = ",";
+};
+
+// A field's number, or the reason it has none.
+struct NumberResult {
+    double value = 0;
+    std::optional<CalcFailure> failure;
+
+    bool ok() const { return !failure; }
+};
+
+// Reads a field's text. Blanks around the text are ignored; the rest must be an optional sign,
+// digits (grouped in threes by the thousands separator, if at all), an optional decimal
+// separator with digits, and an optional exponent. With '.' and ',':
+//   " 12 " -> 12, "1e3" -> 1000, ".5" -> 0.5, "5." -> 5, "1,024" -> 1024, "-0" -> -0
+//   "", "  ", "12a", "1e", "-", ".", "1,5", "1,0000" -> NotANumber
+//   "1e999" -> Overflow, "1e-999" -> 0 (the nearest double)
+NumberResult FieldToNumber(std::string_view text, const Separators& separators);
+
+// Rounds x to `places` decimals with exact halves going to the even neighbour:
+//   (2.5, 0) -> 2, (3.5, 0) -> 4, (-2.5, 0) -> -2, (0.25, 1) -> 0.2, (0.35, 1) -> 0.4
+// The halves are those of x * 10^places as a double, so 0.35 (just below 0.35) still gives 0.4.
+double RoundHalfEven(double x, int places);
+
+// Writes x with at most 15 significant digits, plain when its decimal exponent lies in
+// -4..14 and in exponent form otherwise:
+//   827 -> "827", 683.5 -> "683.5", 0.0001 -> "0.0001", 0.00001 -> "1E-05",
+//   1e15 -> "1E+15", 2^53 -> "9.00719925474099E+15", 1/3 -> "0.333333333333333", -0.0 -> "0"
+std::string NumberToText(double x, std::string_view decimal = ".");
+
+// Checked arithmetic for one run of a calculator, the heart of the calculation frame.
+// The first failing step is remembered and every later step does nothing and gives 0,
+// so a routine reads as the plain list of its statements and still stops at its first
+// failure; it looks at failed() before each output it writes.
+class Steps {
+public:
+    explicit Steps(const Separators& separators) : separators_(separators) {}
+
+    // A field's text, converted at the step that first uses it.
+    double number(std::string_view text);
+
+    double add(double a, double b);
+    double sub(double a, double b);
+    double mul(double a, double b);
+    // x / 0 fails with DivisionByZero, 0 / 0 with Overflow.
+    double div(double a, double b);
+    double round(double x, int places);
+
+    bool failed() const { return failure_.has_value(); }
+    std::optional<CalcFailure> failure() const { return failure_; }
+
+private:
+    double checked(double result);
+    double fail(CalcFailure failure);
+
+    const Separators& separators_;
+    std::optional<CalcFailure> failure_;
+};
+
+// The message a calculator shows when its own kind of failure ends it.
+// An empty title means the application's title.
+struct Message {
+    std::string_view prompt;
+    std::string_view title;
+};
+
+// The end of the calculation frame: a failure of the kind the calculator reports shows its
+// message; any other failure, and a run that completed, show nothing.
+inline std::optional<Message> MessageFor(std::optional<CalcFailure> failure, CalcFailure reported,
+                                         const Message& message) {
+    if (failure == reported)
+        return message;
+    return std::nullopt;
+}
+
+}  // namespace tessaly

@@ -1,0 +1,26 @@
+// The "Audio and HD Space" tab: on the left the disk space of the intermediate AVI, on the
+// right the audio bitrate still affordable once the AVI's real size is known.
+#pragma once
+
+#include "core/numbers.h"
+#include "ui/tab_page.h"
+
+namespace tessaly::ui {
+
+class AudioHdTab : public TabPage {
+    Q_OBJECT
+
+public:
+    explicit AudioHdTab(QWidget* parent = nullptr);
+
+    // The window's start-up steps for this tab, which it runs in its own order.
+    void disableCombo();
+    void loadHdSpaceDefaults();
+    void loadAudioBitrateDefaults();
+    void loadComboItems();
+
+private:
+    const Separators separators_;
+};
+
+}  // namespace tessaly::ui

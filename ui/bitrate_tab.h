@@ -1,0 +1,39 @@
+// The "Bitrate Calculator" tab: the video bitrate that fills a file of the desired size.
+#pragma once
+
+#include "core/numbers.h"
+#include "ui/tab_page.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tessaly::ui {
+
+class BitrateTab : public TabPage {
+    Q_OBJECT
+
+public:
+    explicit BitrateTab(QWidget* parent = nullptr);
+
+    // The window's start-up: the film length, whose change runs the first calculation.
+    void loadDefaults();
+
+signals:
+    void exitRequested();
+
+private:
+    void recalculate();
+
+    const Separators separators_;
+    QLineEdit* txtMin_;
+    QLineEdit* txtAudBit_;
+    QLineEdit* txtSize_;
+    QLineEdit* txtVidBit_;
+    QLabel* audData_;
+    QLabel* lblVidData_;
+    QPushButton* command1_;
+    QPushButton* command3_;
+};
+
+}  // namespace tessaly::ui

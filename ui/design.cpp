@@ -1,0 +1,49 @@
+#include "ui/design.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <cmath>
+
+namespace tessaly::ui {
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+QFont DesignFont(double points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    return font;
+}
+
+void SetBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetBackground(QWidget* widget, QPalette::ColorRole role) {
+    SetBackground(widget, widget->palette().color(role));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace tessaly::ui

@@ -1,0 +1,43 @@
+// How the window's design units become Qt's: positions in twips (15 to a pixel at the
+// designed resolution), fonts in points of "MS Sans Serif", and the program's colours.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace tessaly::ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// The light grey of output fields and notes.
+inline const QColor kLightGrey{224, 224, 224};
+
+inline const QString kApplicationTitle = QStringLiteral("Tessaly Video Bitrate Calculator");
+
+constexpr int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QRect TwipsRect(int left, int top, int width, int height);
+
+// Places `widget` at a design position, in twips relative to its parent.
+void Place(QWidget* widget, int left, int top, int width, int height);
+
+// The design font at a size in points. The bitmap "MS Sans Serif" rarely exists outside
+// Windows, so a metric-compatible sans takes its place, sized in pixels as it was drawn
+// at 96 dots per inch: 8.25 pt is 11 px, 12 pt is 16 px.
+QFont DesignFont(double points, bool bold = false);
+
+// Gives `widget` a solid background of `color` (labels and frames are transparent by default).
+void SetBackground(QWidget* widget, const QColor& color);
+void SetBackground(QWidget* widget, QPalette::ColorRole role);
+
+// A label at a design position with the caption given, aligned as given.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+}  // namespace tessaly::ui

@@ -1,0 +1,23 @@
+// The "Info" tab: what changed in the recent versions.
+#pragma once
+
+#include "ui/tab_page.h"
+
+class QPushButton;
+
+namespace tessaly::ui {
+
+class InfoTab : public TabPage {
+    Q_OBJECT
+
+public:
+    explicit InfoTab(QWidget* parent = nullptr);
+
+signals:
+    void exitRequested();
+
+private:
+    QPushButton* command4_;
+};
+
+}  // namespace tessaly::ui

@@ -1,0 +1,61 @@
+#include "ui/main_window.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "ui/artwork.h"
+#include "ui/audio_hd_tab.h"
+#include "ui/bitrate_tab.h"
+#include "ui/conversion_tab.h"
+#include "ui/design.h"
+#include "ui/info_tab.h"
+
+namespace tessaly::ui {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(TrefoilIcon());
+    setFont(DesignFont(8.25));
+    setFixedSize(Pixels(7560), Pixels(6255));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    Place(tabs_, 0, 0, 7575, 6270);
+    tabs_->setUsesScrollButtons(false);
+    tabs_->tabBar()->setExpanding(true);
+    tabs_->tabBar()->setDrawBase(true);
+
+    bitrate_ = new BitrateTab;
+    audioHd_ = new AudioHdTab;
+    conversion_ = new ConversionTab;
+    info_ = new InfoTab;
+    tabs_->addTab(bitrate_, tr("Bitrate Calculator"));
+    tabs_->addTab(audioHd_, tr("Audio and HD Space"));
+    tabs_->addTab(conversion_, tr("Data Conversion"));
+    tabs_->addTab(info_, tr("Info"));
+    tabs_->setCurrentIndex(0);
+
+    connect(bitrate_, &BitrateTab::exitRequested, this, &QWidget::close);
+    connect(conversion_, &ConversionTab::exitRequested, this, &QWidget::close);
+    connect(info_, &InfoTab::exitRequested, this, &QWidget::close);
+
+    load();
+
+    // The tab strip comes first in the keyboard order and holds the focus when the window opens.
+    setFocusProxy(tabs_);
+    tabs_->setFocus();
+}
+
+void MainWindow::load() {
+    audioHd_->disableCombo();
+    bitrate_->loadDefaults();
+    audioHd_->loadHdSpaceDefaults();
+    audioHd_->loadAudioBitrateDefaults();
+    conversion_->loadUnits();
+    audioHd_->loadComboItems();
+}
+
+}  // namespace tessaly::ui

@@ -1,0 +1,34 @@
+// The program's one window: a fixed-size frame around the four-tab control, and the start-up
+// sequence that fills in the defaults and so runs the first calculations.
+#pragma once
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace tessaly::ui {
+
+class AudioHdTab;
+class BitrateTab;
+class ConversionTab;
+class InfoTab;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    QTabWidget* tabs() const { return tabs_; }
+
+private:
+    void load();
+
+    QTabWidget* tabs_;
+    BitrateTab* bitrate_;
+    AudioHdTab* audioHd_;
+    ConversionTab* conversion_;
+    InfoTab* info_;
+};
+
+}  // namespace tessaly::ui

@@ -1,0 +1,28 @@
+#include "ui/message.h"
+
+#include <QMessageBox>
+
+#include "ui/design.h"
+
+namespace tessaly::ui {
+
+namespace {
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+void ShowMessage(QWidget* parent, const Message& message) {
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setWindowTitle(message.title.empty() ? kApplicationTitle : FromUtf8(message.title));
+    box.setText(FromUtf8(message.prompt));
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace tessaly::ui
