@@ -3,12 +3,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/audio_hd_tab.h"
 #include "ui/bitrate_tab.h"
 #include "ui/conversion_tab.h"
 #include "ui/design.h"
 #include "ui/info_tab.h"
+#include "ui/tab_control.h"
 
 namespace tessaly::ui {
 
@@ -21,12 +23,9 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(DesignFont(8.25));
     setFixedSize(Pixels(7560), Pixels(6255));
 
-    tabs_ = new QTabWidget(this);
+    tabs_ = new TabControl(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     Place(tabs_, 0, 0, 7575, 6270);
-    tabs_->setUsesScrollButtons(false);
-    tabs_->tabBar()->setExpanding(true);
-    tabs_->tabBar()->setDrawBase(true);
 
     bitrate_ = new BitrateTab;
     audioHd_ = new AudioHdTab;
@@ -43,6 +42,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(info_, &InfoTab::exitRequested, this, &QWidget::close);
 
     load();
+    NameControlsForAssistiveTools(this);
 
     // The tab strip comes first in the keyboard order and holds the focus when the window opens.
     setFocusProxy(tabs_);
