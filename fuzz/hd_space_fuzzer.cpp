@@ -1,0 +1,22 @@
+// Runs the HD space calculation on arbitrary length, video bitrate and combo texts with each
+// state of the audio options, none selected included.
+#include <cstdint>
+
+#include "core/hd_space.h"
+#include "fuzz/check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tessaly;
+    const fuzz::FieldInput<3> in(data, size);
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const auto audio = static_cast<HdAudio>(in.choice(4));
+    const auto outcome = CalcHDSpace(in.fields[0], in.fields[1], audio, in.fields[2], in.separators());
+
+    fuzz::CheckFrame(outcome.text.has_value(), outcome.failure, outcome.message.has_value(),
+                     CalcFailure::DivisionByZero, input);
+    // It divides by constants only, so the message it is armed with can never show.
+    TESSALY_CHECK(outcome.failure != CalcFailure::DivisionByZero, input, "division by a constant zero");
+    if (outcome.text)
+        fuzz::CheckOutput(*outcome.text, in.separators(), input);
+    return 0;
+}
