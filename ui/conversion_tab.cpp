@@ -1,19 +1,167 @@
 #include "ui/conversion_tab.h"
 
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/design.h"
+#include "ui/message.h"
 #include "ui/text.h"
 
 namespace tessaly::ui {
 
+namespace {
+
+const char* const kNote =
+    "This program will not correctly calculate the space on a Hard Drive if you use the size given "
+    "on the HD box.  HD manufacturers use 1,000,000,000 bytes to represent 1 GB, but in the REAL "
+    "world 1 GB is 1073741824 bytes.   Use the values your OS gives you";
+
+// One row per unit, bits first: the list's wording, then the wording beside the output box,
+// which differs on purpose ("megabit" in the list, "megabits" beside the box).
+struct UnitRow {
+    const char* item;
+    const char* equalsName;
+    int equalsTop;
+    const char* boxName;
+    int boxTop;
+    const char* labelName;
+    const char* caption;
+    int labelTop;
+};
+
+constexpr std::array<UnitRow, kDataUnitCount> kRows{{
+    {"bits", "Label14", 885, "Text2", 1005, "Label32", "bits", 1005},
+    {"bytes", "Label18", 1380, "Text3", 1485, "Label31", "bytes", 1470},
+    {"kilobits (kb)", "Label19", 1860, "Text4", 1965, "Label30", "kilobits (kb/kbit)", 1950},
+    {"kilobytes (kB)", "Label20", 2355, "Text5", 2460, "Label29", "kilobytes (kB)", 2445},
+    {"megabit (Mbit)", "Label21", 2835, "Text6", 2940, "Label28", "megabits (Mbit)", 2925},
+    {"megabyte (MB)", "Label22", 3330, "Text7", 3420, "Label27", "megabytes (MB)", 3420},
+    {"gigabit (Gbit)", "Label23", 3810, "Text8", 3900, "Label26", "gigabits (Gbit)", 3900},
+    {"gigabyte (GB)", "Label33", 4305, "Text9", 4380, "Label25", "gigabytes (GB)", 4380},
+}};
+
+QLabel* MakePrompt(QWidget* parent, const char* name, const QString& caption, QRect twips) {
+    QLabel* label = MakeLabel(parent, name, caption, twips);
+    label->setFont(DesignFont(12, true));
+    // The substitute font runs wider than the one the prompts were measured for; the room to their
+    // right is free, so they grow rather than lose their last word.
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    return label;
+}
+
+QLineEdit* MakeOutputBox(QWidget* parent, const UnitRow& row) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(row.boxName));
+    Place(box, 3105, row.boxTop, 2355, 360);
+    box->setFont(DesignFont(9.75));
+    // Locked: the user may select and copy a result but not edit it, and Tab passes it by.
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+
+}  // namespace
+
 ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(LocaleSeparators()) {
-    command5_ = new QPushButton(tr("Ex&it"), canvas());
+    QWidget* c = canvas();
+
+    MakePrompt(c, "Label38", tr("Input value here:"), {270, 705, 1500, 285});
+    text1_ = new QLineEdit(c);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    Place(text1_, 270, 1020, 1905, 420);
+    text1_->setFont(DesignFont(9.75));
+    MakePrompt(c, "Label3", tr("Then"), {270, 1545, 1410, 420});
+    MakePrompt(c, "Label24", tr("Select data type:"), {270, 1995, 2175, 285});
+
+    list1_ = new QListWidget(c);
+    list1_->setObjectName(QStringLiteral("List1"));
+    Place(list1_, 270, 2370, 1770, 2460);
+    list1_->setFont(DesignFont(12));
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list1_->setUniformItemSizes(true);
+
+    for (std::size_t i = 0; i < kDataUnitCount; ++i) {
+        const UnitRow& row = kRows[i];
+        QLabel* equals = MakeLabel(c, row.equalsName, QStringLiteral("="), {2835, row.equalsTop, 330, 330},
+                                   Qt::AlignCenter);
+        equals->setFont(DesignFont(19.5, true));
+        outputs_[i] = MakeOutputBox(c, row);
+        QLabel* unit = MakeLabel(c, row.labelName, QString::fromLatin1(row.caption), {5535, row.labelTop, 1770, 360});
+        unit->setFont(DesignFont(9.75));
+        unit->setFrameStyle(QFrame::Box | QFrame::Plain);
+        SetBackground(unit, Qt::white);
+    }
+
+    QLabel* note = MakeLabel(c, "Label35", QString::fromLatin1(kNote), {495, 5265, 5010, 870},
+                             Qt::AlignHCenter | Qt::AlignTop);
+    note->setWordWrap(true);
+    SetBackground(note, QPalette::Midlight);
+
+    command5_ = new QPushButton(tr("Ex&it"), c);
     command5_->setObjectName(QStringLiteral("Command5"));
     Place(command5_, 5850, 5175, 1500, 780);
+
+    addEtchedRectangle(135, 495, 7425, 5010);
+    addEtchedRectangle(450, 5190, 5580, 6120);
+    addStroke({QLine(0, 0, 5085, 0), QPalette::Dark, 1});
+
+    QWidget::setTabOrder(text1_, list1_);
+    QWidget::setTabOrder(list1_, command5_);
+
+    connect(text1_, &QLineEdit::textChanged, this, &ConversionTab::convert);
+    // A unit is chosen when the selection moves, by mouse or keyboard, or when the selected unit is
+    // clicked again; a focus change only moves the list's cursor and converts nothing.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &ConversionTab::unitSelectionChanged);
+    connect(list1_, &QListWidget::itemClicked, this, &ConversionTab::unitClicked);
+    list1_->viewport()->installEventFilter(this);
     connect(command5_, &QPushButton::clicked, this, &ConversionTab::exitRequested);
 }
 
-void ConversionTab::loadUnits() {}
+void ConversionTab::loadUnits() {
+    for (const UnitRow& row : kRows)
+        list1_->addItem(QString::fromLatin1(row.item));
+}
+
+bool ConversionTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list1_->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+        pressConverted_ = false;
+    return TabPage::eventFilter(watched, event);
+}
+
+void ConversionTab::unitSelectionChanged() {
+    pressConverted_ = true;
+    convert();
+}
+
+void ConversionTab::unitClicked() {
+    if (!pressConverted_)
+        convert();
+    pressConverted_ = false;
+}
+
+void ConversionTab::convert() {
+    const QList<QListWidgetItem*> selected = list1_->selectedItems();
+    const int row = selected.isEmpty() ? -1 : list1_->row(selected.first());
+    const Conversion conversion = ConvertData(Utf8(text1_->text()), DataUnitAt(row), separators_);
+
+    const auto show = [this](std::size_t box, const QString& text) {
+        outputs_[box]->setText(text);
+        outputs_[box]->setCursorPosition(0);  // a long number shows its leading digits
+    };
+    for (std::size_t box = 0; box < conversion.written; ++box)
+        show(box, FromUtf8(conversion.texts[box]));
+    if (conversion.message)
+        ShowMessage(window(), *conversion.message);
+    if (conversion.clearAll) {
+        for (std::size_t box = 0; box < kDataUnitCount; ++box)
+            show(box, QStringLiteral("-"));
+    }
+}
 
 }  // namespace tessaly::ui

@@ -1,9 +1,14 @@
 // The "Data Conversion" tab: an amount of data in bits, bytes, kilo-, mega- and gigabits and -bytes.
 #pragma once
 
+#include <array>
+
+#include "core/data_units.h"
 #include "core/numbers.h"
 #include "ui/tab_page.h"
 
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace tessaly::ui {
@@ -20,9 +25,22 @@ public:
 signals:
     void exitRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void convert();
+    void unitSelectionChanged();
+    void unitClicked();
+
     const Separators separators_;
+    QLineEdit* text1_;
+    QListWidget* list1_;
+    std::array<QLineEdit*, kDataUnitCount> outputs_{};
     QPushButton* command5_;
+    // Whether the mouse press now in progress has already converted by changing the selection,
+    // so that its click does not convert a second time.
+    bool pressConverted_ = false;
 };
 
 }  // namespace tessaly::ui
