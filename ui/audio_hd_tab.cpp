@@ -1,14 +1,31 @@
 #include "ui/audio_hd_tab.h"
 
+#include "ui/audio_bitrate_section.h"
+#include "ui/hd_space_section.h"
 #include "ui/text.h"
 
 namespace tessaly::ui {
 
-AudioHdTab::AudioHdTab(QWidget* parent) : TabPage(parent), separators_(LocaleSeparators()) {}
+AudioHdTab::AudioHdTab(QWidget* parent)
+    : TabPage(parent),
+      separators_(LocaleSeparators()),
+      hdSpace_(new HdSpaceSection(canvas(), separators_)),
+      audioBitrate_(new AudioBitrateSection(canvas(), separators_)) {
+    QWidget::setTabOrder(hdSpace_->lastInTabOrder(), audioBitrate_->firstInTabOrder());
 
-void AudioHdTab::disableCombo() {}
-void AudioHdTab::loadHdSpaceDefaults() {}
-void AudioHdTab::loadAudioBitrateDefaults() {}
-void AudioHdTab::loadComboItems() {}
+    // The HD space section is outlined on its left, top and bottom, and a dotted line parts
+    // it from the audio bitrate section.
+    addEtchedRectangle(225, 945, 3330, 1620);
+    addStroke({QLine(90, 450, 90, 6120), QPalette::HighlightedText, 2});
+    addStroke({QLine(90, 450, 3465, 450), QPalette::HighlightedText, 2});
+    addStroke({QLine(90, 6120, 3465, 6120), QPalette::Dark, 2});
+    addStroke({QLine(3465, 450, 3465, 6120), QPalette::Dark, 1, true});
+    addStroke({QLine(0, -300, 0, 4110)});
+}
+
+void AudioHdTab::disableCombo() { hdSpace_->disableCombo(); }
+void AudioHdTab::loadHdSpaceDefaults() { hdSpace_->loadDefaults(); }
+void AudioHdTab::loadAudioBitrateDefaults() { audioBitrate_->loadDefaults(); }
+void AudioHdTab::loadComboItems() { hdSpace_->loadComboItems(); }
 
 }  // namespace tessaly::ui

@@ -7,6 +7,9 @@
 
 namespace tessaly::ui {
 
+class AudioBitrateSection;
+class HdSpaceSection;
+
 class AudioHdTab : public TabPage {
     Q_OBJECT
 
@@ -21,6 +24,8 @@ public:
 
 private:
     const Separators separators_;
+    HdSpaceSection* hdSpace_;
+    AudioBitrateSection* audioBitrate_;
 };
 
 }  // namespace tessaly::ui

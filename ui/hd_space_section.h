@@ -1,0 +1,50 @@
+// The left half of the "Audio and HD Space" tab: how much disk space the intermediate AVI
+// takes, with WAV audio or audio of a chosen bitrate.
+#pragma once
+
+#include <QObject>
+
+#include "core/numbers.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace tessaly::ui {
+
+class HdSpaceSection : public QObject {
+    Q_OBJECT
+
+public:
+    // Builds the section's controls on `canvas`, placed from the tab control's corner.
+    HdSpaceSection(QWidget* canvas, const Separators& separators);
+
+    // The window's start-up steps for this section.
+    void disableCombo();
+    void loadDefaults();
+    void loadComboItems();
+
+    // The ends of the section's keyboard order, for joining it to the next section.
+    QWidget* firstInTabOrder() const;
+    QWidget* lastInTabOrder() const;
+
+private:
+    void chooseWav();
+    void chooseOtherBitrate();
+    void recalculate();
+
+    const Separators separators_;
+    QLineEdit* text10_;
+    QLineEdit* text11_;
+    QRadioButton* option1_;
+    QRadioButton* option2_;
+    QRadioButton* option3_;
+    QButtonGroup* audioGroup_;
+    QComboBox* combo1_;
+    QLabel* label44_;
+};
+
+}  // namespace tessaly::ui
