@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 #include "ui/design.h"
@@ -52,6 +54,14 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
     auto* option = new QRadioButton(caption, parent);
     PlaceNamed(option, name, twips);
     option->setFont(DesignFont(8.25));
+    // Where the fonts at hand set the caption wider than the design's, the button grows to
+    // the right rather than cut its last letters.
+    QStyleOptionButton style;
+    style.initFrom(option);
+    const QRect contents = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+    const int needed = contents.left() + option->fontMetrics().horizontalAdvance(caption) + 1;
+    if (needed > option->width())
+        option->resize(needed, option->height());
     return option;
 }
 
