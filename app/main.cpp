@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly Video Bitrate Calculator"));
-    QApplication::setDesktopFileName(QStringLiteral("tessaly-bitrate"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tessaly.BitrateCalculator"));
     tessaly::ui::MainWindow window;
     window.show();
     return QApplication::exec();
