@@ -226,11 +226,14 @@ private slots:
     void tabKeyOrder() {
         text13->setFocus(Qt::TabFocusReason);
         QStringList reached{text13->objectName()};
-        for (int step = 0; step < 5; ++step) {
+        for (int step = 0; step < 40; ++step) {  // once round the window
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == text13)
+                break;
             reached << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(reached, (QStringList{"Text13", "Text14", "Option4", "Text15", "Text17", "Option6"}));
+        QCOMPARE(reached.mid(0, 6), (QStringList{"Text13", "Text14", "Option4", "Text15", "Text17", "Option6"}));
+        QVERIFY2(!reached.contains("Text16"), qPrintable(reached.join(' ')));
     }
 };
 
