@@ -10,22 +10,10 @@
 #include <memory>
 
 #include "support/modal.h"
+#include "support/typing.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
-
-namespace {
-
-// Replaces a field's text the way a user does: select all, then type (or delete).
-void Retype(QLineEdit* field, const QString& text) {
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class AudioBitrateSectionTest : public QObject {
     Q_OBJECT
@@ -44,11 +32,6 @@ class AudioBitrateSectionTest : public QObject {
     template <typename T>
     T* find(const char* name) const {
         return window->findChild<T*>(QString::fromLatin1(name));
-    }
-
-    // Clicks an option button on its round indicator, where a user aims.
-    static void click(QRadioButton* option) {
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2));
     }
 
     QStringList results() const { return {text16->text(), text17->text()}; }
@@ -110,9 +93,9 @@ private slots:
         QFETCH(QStringList, want);
         ModalAnswerer answerer;
 
-        click(audio == "No" ? option5 : option4);
+        ClickOption(audio == "No" ? option5 : option4);
         if (audio == "44.1")
-            click(option7);
+            ClickOption(option7);
         Retype(text13, length);
         Retype(text14, avi);
         Retype(text15, desired);
@@ -134,7 +117,7 @@ private slots:
         QFETCH(QString, avi);
         QFETCH(QString, desired);
         QFETCH(int, messages);
-        click(option5);  // no WAV, so that zero minutes leaves the room as typed
+        ClickOption(option5);  // no WAV, so that zero minutes leaves the room as typed
         Retype(text14, avi);
         Retype(text15, desired);
         const QStringList before = results();
@@ -171,20 +154,20 @@ private slots:
     // "No" forgets the rate; "Yes" brings back 48 kHz, whatever was chosen before. Selecting
     // it from code raises no click, so the handler's own calculation is the only one.
     void noThenYesComesBackTo48kHz() {
-        click(option7);
+        ClickOption(option7);
         QCOMPARE(results(), (QStringList{"13", "too low"}));
 
-        click(option5);
+        ClickOption(option5);
         QCOMPARE(results(), (QStringList{"-1365", "too low"}));
         QVERIFY(!option6->isEnabled() && !option7->isEnabled());
         QVERIFY(!option6->isChecked() && !option7->isChecked());
-        click(option7);  // disabled: the click does nothing
+        ClickOption(option7);  // disabled: the click does nothing
         QVERIFY(!option7->isChecked());
         QCOMPARE(results(), (QStringList{"-1365", "too low"}));
 
         QSignalSpy option6Clicked(option6, &QRadioButton::clicked);
         QSignalSpy suggestions(text17, &QLineEdit::textChanged);
-        click(option4);
+        ClickOption(option4);
         QVERIFY(option6->isEnabled() && option7->isEnabled());
         QVERIFY(option6->isChecked() && !option7->isChecked());
         QCOMPARE(results(), (QStringList{"135", "128"}));  // 187.5, not 172.266
@@ -199,14 +182,14 @@ private slots:
     // fails that 0 stays, and the bitrate keeps its old text.
     void yesAndNoWithoutADesiredSizeShowZero() {
         Retype(text15, "");
-        click(option5);
+        ClickOption(option5);
         QCOMPARE(results(), (QStringList{"135", "0"}));
         QVERIFY(!option6->isEnabled() && !option6->isChecked() && !option7->isChecked());
 
         Retype(text15, "7");
         QCOMPARE(results(), (QStringList{"-2312", "too low"}));  // (7 - 1700) * 8192 / 6000
         Retype(text15, "");
-        click(option4);
+        ClickOption(option4);
         QCOMPARE(results().last(), QString("0"));
         QVERIFY(option6->isChecked());
     }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "support/modal.h"
+#include "support/typing.h"
 #include "ui/design.h"
 #include "ui/main_window.h"
 
@@ -22,18 +23,6 @@ using tessaly::ui::MainWindow;
 using tessaly::ui::Pixels;
 
 namespace {
-
-// Replaces a field's text the way a user does: select all, then type (or delete).
-void Retype(QLineEdit* field, const QString& text) {
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-
-// Clicks an option button on its round indicator, where a user aims.
-void ClickOption(QWidget* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2)); }
 
 // The width an option button leaves for its caption beside the round indicator.
 int CaptionRoom(QRadioButton* option) {
@@ -146,9 +135,9 @@ private slots:
         ModalAnswerer answerer;
 
         // The combo can only be typed into while "Other" is chosen.
-        ClickOption(find(option == "Option3" ? "Option3" : "Option1"));
+        ClickOption(find<QRadioButton>(option == "Option3" ? "Option3" : "Option1"));
         Retype(combo1->lineEdit(), combo);
-        ClickOption(find(qPrintable(option)));
+        ClickOption(find<QRadioButton>(qPrintable(option)));
         QCOMPARE(combo1->isEnabled(), option == "Option3");
         Retype(text11, bitrate);
         Retype(text10, length.chopped(1));
@@ -160,7 +149,7 @@ private slots:
     }
 
     void otherEnablesTheComboAndItsListChoosesTheBitrate() {
-        ClickOption(find("Option3"));
+        ClickOption(find<QRadioButton>("Option3"));
         QVERIFY(combo1->isEnabled());
         QCOMPARE(label44->text(), QString("770"));
 
@@ -180,7 +169,7 @@ private slots:
         QCOMPARE(combo1->currentText(), QString("512"));
         QCOMPARE(label44->text(), QString("981"));
 
-        ClickOption(find("Option1"));
+        ClickOption(find<QRadioButton>("Option1"));
         QVERIFY(!combo1->isEnabled());
         QCOMPARE(label44->text(), QString("1704"));
         QCOMPARE(combo1->currentText(), QString("512"));  // disabling keeps the text
@@ -199,7 +188,7 @@ private slots:
     void typedBitratesStayAsTyped() {
         QFETCH(QString, typed);
         QFETCH(QString, want);
-        ClickOption(find("Option3"));
+        ClickOption(find<QRadioButton>("Option3"));
         Retype(combo1->lineEdit(), typed);
         QTest::keyClick(combo1->lineEdit(), Qt::Key_Return);
         QCOMPARE(combo1->currentText(), typed);
@@ -208,7 +197,7 @@ private slots:
     }
 
     void focusOnTheComboKeepsItsText() {
-        ClickOption(find("Option3"));
+        ClickOption(find<QRadioButton>("Option3"));
         QTest::keyClick(find("Option3"), Qt::Key_Tab);
         QTRY_VERIFY(combo1->hasFocus());
         QCOMPARE(combo1->currentText(), QString("224"));
