@@ -75,8 +75,9 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
 
     connect(text10_, &QLineEdit::textChanged, this, &HdSpaceSection::recalculate);
     connect(text11_, &QLineEdit::textChanged, this, &HdSpaceSection::recalculate);
-    // Typing in the combo, and choosing from its list (once more, when the choice leaves
-    // the text as it was).
+    // Typing in the combo or choosing from its list changes its text; a choice that leaves
+    // the text as it was must recompute too. A choice that changes it so runs twice, which
+    // shows nothing more, as this section has no message to show.
     connect(combo1_, &QComboBox::editTextChanged, this, &HdSpaceSection::recalculate);
     connect(combo1_, &QComboBox::activated, this, &HdSpaceSection::recalculate);
     connect(option1_, &QRadioButton::clicked, this, &HdSpaceSection::chooseWav);
