@@ -57,7 +57,11 @@ QLineEdit* MakeOutputBox(QWidget* parent, const UnitRow& row) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(row.boxName));
     Place(box, 3105, row.boxTop, 2355, 360);
-    box->setFont(DesignFont(9.75));
+    QFont font = DesignFont(9.75);
+    // The substitute font is a little wider than the design's; set a shade tighter, the longest
+    // result ("-1.16415321826935E+290") still fits its box whole.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
+    box->setFont(font);
     // Locked: the user may select and copy a result but not edit it, and Tab passes it by.
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
