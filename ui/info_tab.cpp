@@ -29,6 +29,7 @@ const char* const kOlder =
 QLabel* MakeEntry(QWidget* parent, const char* name, const char* text, QRect twips) {
     QLabel* label = MakeLabel(parent, name, QString::fromLatin1(text), twips, Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
+    label->setFont(DesignFont(8.25));  // the window's font, set now so that the text is measured in it
     // With a substitute font the wrapped text can need a line more than designed; the tab is empty
     // below, so the entry grows downwards rather than losing its last line.
     label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
