@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -12,38 +13,40 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The text after a field's grammar has been checked, in the form std::from_chars reads:
-// no '+', no grouping, '.' as the decimal point. It also keeps what is needed to tell an
-// overflow from an underflow when from_chars reports a result out of range.
-class Normalised {
-public:
-    void push(char c) {
-        if (size_ < small_.size())
-            small_[size_] = c;
-        else {
-            if (large_.empty())
-                large_.assign(small_.data(), small_.size());
-            large_.push_back(c);
-        }
-        ++size_;
-    }
-    const char* begin() const { return large_.empty() ? small_.data() : large_.data(); }
-    const char* end() const { return begin() + size_; }
-
-    // Decimal exponent of the first significant digit before the exponent part is applied:
-    // 1 for "5", 3 for "123.4", -2 for "0.005".
-    long leadingExponent = 0;
-    long exponent = 0;
-    bool sawSignificant = false;
-
-private:
-    std::array<char, 64> small_{};
-    std::string large_;
-    std::size_t size_ = 0;
-};
-
 bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
     return !what.empty() && text.substr(pos, what.size()) == what;
+}
+
+// Whether a number that std::from_chars found out of range is too large rather than too small:
+// the decimal exponent of its first significant digit, exponent part included, is above 0.
+// `number` is in from_chars form. Rare, so plain rather than fast.
+bool TooLarge(std::string_view number) {
+    const auto e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false;  // all zeros: never out of range, but certainly not too large
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto digitsBefore = [&](std::size_t from, std::size_t to) {
+        long n = 0;
+        for (std::size_t i = from; i < to; ++i)
+            n += IsDigit(mantissa[i]) ? 1 : 0;
+        return n;
+    };
+    const long leading = first < point ? digitsBefore(first, point) : -digitsBefore(point, first);
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t pos = e + 1;
+        const bool negative = pos < number.size() && number[pos] == '-';
+        if (pos < number.size() && (number[pos] == '-' || number[pos] == '+'))
+            ++pos;
+        constexpr long kClamp = 1'000'000'000;
+        for (; pos < number.size(); ++pos)
+            exponent = std::min(kClamp, exponent * 10 + (number[pos] - '0'));
+        if (negative)
+            exponent = -exponent;
+    }
+    return leading + exponent > 0;
 }
 
 }  // namespace
@@ -51,33 +54,28 @@ bool StartsWith(std::string_view text, std::size_t pos, std::string_view what) {
 NumberResult FieldToNumber(std::string_view text, const Separators& separators) {
     const NumberResult notANumber{0, CalcFailure::NotANumber};
 
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty())
         return notANumber;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
 
-    Normalised out;
+    // The grammar is checked first, noting where the parts lie; most texts a user types are
+    // then already in the form std::from_chars reads and need no copy.
     std::size_t pos = 0;
-    bool negative = false;
-    if (text[pos] == '+' || text[pos] == '-') {
-        negative = text[pos] == '-';
-        if (negative)
-            out.push('-');
+    const bool plus = text[pos] == '+';
+    const bool negative = text[pos] == '-';
+    if (plus || negative)
         ++pos;
-    }
 
     // Integer part: any run of digits, or groups of three after a first group of one to three.
     std::size_t digits = 0;
     std::size_t groupLength = 0;
     bool grouped = false;
-    long significantIntegerDigits = 0;
     while (pos < text.size()) {
         if (IsDigit(text[pos])) {
-            if (text[pos] != '0' || out.sawSignificant) {
-                out.sawSignificant = true;
-                ++significantIntegerDigits;
-            }
-            out.push(text[pos++]);
+            ++pos;
             ++digits;
             ++groupLength;
         } else if (StartsWith(text, pos, separators.thousands) && groupLength > 0 &&
@@ -93,22 +91,14 @@ NumberResult FieldToNumber(std::string_view text, const Separators& separators) 
     }
     if (grouped && groupLength != 3)
         return notANumber;
-    out.leadingExponent = significantIntegerDigits;
+    const std::size_t integerEnd = pos;
 
+    std::size_t fractionStart = std::string_view::npos;
     if (StartsWith(text, pos, separators.decimal)) {
         pos += separators.decimal.size();
-        out.push('.');
-        long leadingZeros = 0;
+        fractionStart = pos;
         while (pos < text.size() && IsDigit(text[pos])) {
-            if (!out.sawSignificant) {
-                if (text[pos] == '0')
-                    ++leadingZeros;
-                else {
-                    out.sawSignificant = true;
-                    out.leadingExponent = -leadingZeros;
-                }
-            }
-            out.push(text[pos++]);
+            ++pos;
             ++digits;
         }
     }
@@ -116,39 +106,56 @@ NumberResult FieldToNumber(std::string_view text, const Separators& separators) 
         return notANumber;
 
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        out.push('e');
         ++pos;
-        bool negativeExponent = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos] == '-';
-            if (negativeExponent)
-                out.push('-');
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
             ++pos;
-        }
-        std::size_t exponentDigits = 0;
-        constexpr long kClamp = 1'000'000'000;
-        while (pos < text.size() && IsDigit(text[pos])) {
-            out.exponent = std::min(kClamp, out.exponent * 10 + (text[pos] - '0'));
-            out.push(text[pos++]);
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
+        const std::size_t exponentStart = pos;
+        while (pos < text.size() && IsDigit(text[pos]))
+            ++pos;
+        if (pos == exponentStart)
             return notANumber;
-        if (negativeExponent)
-            out.exponent = -out.exponent;
     }
     if (pos != text.size())
         return notANumber;
 
+    // Rewritten only when needed: no leading '+', no grouping, '.' as the decimal point.
+    // The rewritten text is never longer than the typed one, so a field of ordinary length
+    // fits the buffer on the stack.
+    std::array<char, 64> buffer;
+    std::string large;
+    std::string_view number = text;
+    const bool otherPoint = fractionStart != std::string_view::npos && separators.decimal != ".";
+    if (plus || grouped || otherPoint) {
+        char* out = buffer.data();
+        if (text.size() > buffer.size()) {
+            large.resize(text.size());
+            out = large.data();
+        }
+        char* const begin = out;
+        if (negative)
+            *out++ = '-';
+        for (std::size_t i = plus || negative ? 1 : 0; i < integerEnd; ++i) {
+            if (IsDigit(text[i]))
+                *out++ = text[i];
+        }
+        std::string_view rest = text.substr(integerEnd);
+        if (fractionStart != std::string_view::npos) {
+            *out++ = '.';
+            rest = text.substr(fractionStart);
+        }
+        out = std::copy(rest.begin(), rest.end(), out);
+        number = std::string_view(begin, static_cast<std::size_t>(out - begin));
+    }
+
     double value = 0;
-    const auto [end, ec] = std::from_chars(out.begin(), out.end(), value);
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone; decide by magnitude between too large and too small.
-        if (out.sawSignificant && out.leadingExponent + out.exponent > 0)
+        if (TooLarge(number))
             return {0, CalcFailure::Overflow};
         return {negative ? -0.0 : 0.0, std::nullopt};
     }
-    if (ec != std::errc() || end != out.end())
+    if (ec != std::errc() || end != number.data() + number.size())
         return notANumber;
     return {value, std::nullopt};
 }

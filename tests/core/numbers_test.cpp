@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace tessaly {
 namespace {
@@ -83,6 +84,45 @@ TEST(FieldToNumber, NumbersBeyondTheDoubleRange) {
     EXPECT_EQ(FieldToNumber("4e-324", kPoint).value, std::numeric_limits<double>::denorm_min());
     EXPECT_EQ(FieldToNumber("1.7976931348623157e308", kPoint).value, std::numeric_limits<double>::max());
     EXPECT_EQ(FieldToNumber("0e999999", kPoint).value, 0);
+}
+
+// Texts with a '+', grouping or another decimal point are rewritten before they are read;
+// the too-large or too-small decision must see the rewritten number, not the typed one.
+TEST(FieldToNumber, RewrittenTextsBeyondTheRange) {
+    struct Case {
+        const char* text;
+        const Separators* separators;
+        std::optional<double> value;  // none: Overflow
+    };
+    const Case cases[] = {
+        {"+1e999", &kPoint, std::nullopt},           {"1,000e306", &kPoint, std::nullopt},
+        {"+1,000.5e305", &kPoint, 1000.5e305},       {"0,001e-322", &kComma, 0},
+        {"1.000,5e306", &kComma, std::nullopt},      {"-0,0001E-400", &kComma, -0.0},
+        {"+0.5e-330", &kPoint, 0},                   {"+999,999e302", &kPoint, 999999e302},
+    };
+    for (const Case& c : cases) {
+        const NumberResult result = FieldToNumber(c.text, *c.separators);
+        if (c.value) {
+            ASSERT_TRUE(result.ok()) << c.text;
+            EXPECT_EQ(result.value, *c.value) << c.text;
+            EXPECT_EQ(std::signbit(result.value), std::signbit(*c.value)) << c.text;
+        } else {
+            EXPECT_EQ(result.failure, CalcFailure::Overflow) << c.text;
+        }
+    }
+}
+
+TEST(FieldToNumber, LongRewrittenTexts) {  // longer than any buffer kept for ordinary fields
+    std::string grouped = "+1";
+    std::string plain = "1";
+    for (int group = 0; group < 40; ++group) {
+        grouped += ",234";
+        plain += "234";
+    }
+    EXPECT_EQ(FieldToNumber(grouped + ".5", kPoint).value, std::stod(plain + ".5"));
+    EXPECT_EQ(FieldToNumber(grouped + std::string(300, '0') + "e1", kPoint).failure, CalcFailure::NotANumber);
+    const std::string comma = "0," + std::string(100, '0') + "25";
+    EXPECT_EQ(FieldToNumber(comma, kComma).value, std::stod("0." + std::string(100, '0') + "25"));
 }
 
 TEST(FieldToNumber, LongTexts) {
