@@ -175,55 +175,78 @@ std::string NumberToText(double x, std::string_view decimal) {
     if (!std::isfinite(x))
         return std::isnan(x) ? "NaN" : (x < 0 ? "-Infinity" : "Infinity");
 
-    // 15 significant digits of the exact value, rounded to nearest with ties to even.
-    std::array<char, 32> buffer{};
+    // 15 significant digits of the exact value, rounded to nearest with ties to even:
+    // "-d.ddddddddddddddde-XX". The text is then laid out once into a string of its exact
+    // length, with no intermediate strings.
+    std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
                                       std::chars_format::scientific, 14);
-    std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const char* p = buffer.data();
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    const char* const e = std::find(p, static_cast<const char*>(result.ptr), 'e');
 
-    std::string text;
-    if (scientific.front() == '-') {
-        text.push_back('-');
-        scientific.remove_prefix(1);
-    }
-    const auto e = scientific.find('e');
-    std::string digits;
-    digits.push_back(scientific[0]);
-    digits.append(scientific.substr(2, e - 2));
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    std::array<char, 15> digits;
+    std::size_t count = 0;
+    digits[count++] = p[0];
+    for (const char* d = p + 2; d < e; ++d)
+        digits[count++] = *d;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
     int exponent = 0;
-    const auto exponentText = scientific.substr(e + 2);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    if (scientific[e + 1] == '-')
+    for (const char* d = e + 2; d < result.ptr; ++d)
+        exponent = exponent * 10 + (*d - '0');
+    if (e[1] == '-')
         exponent = -exponent;
 
+    const std::string_view significant(digits.data(), count);
+    const std::size_t sign = negative ? 1 : 0;
+    std::string text;
+    char* out = nullptr;
+    const auto layout = [&](std::size_t length) {
+        text.resize(length);
+        out = text.data();
+        if (negative)
+            *out++ = '-';
+    };
+    const auto put = [&](std::string_view part) { out = std::copy(part.begin(), part.end(), out); };
+
     if (exponent < -4 || exponent >= 15) {
-        text.push_back(digits[0]);
-        if (digits.size() > 1) {
-            text.append(decimal);
-            text.append(digits, 1);
-        }
-        text.append(exponent < 0 ? "E-" : "E+");
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            text.push_back('0');
-        text.append(std::to_string(magnitude));
+        const std::size_t exponentDigits = magnitude >= 100 ? 3 : 2;
+        const std::size_t fraction = count > 1 ? decimal.size() + count - 1 : 0;
+        layout(sign + 1 + fraction + 2 + exponentDigits);
+        *out++ = digits[0];
+        if (count > 1) {
+            put(decimal);
+            put(significant.substr(1));
+        }
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        if (exponentDigits == 3)
+            *out++ = static_cast<char>('0' + magnitude / 100);
+        *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *out++ = static_cast<char>('0' + magnitude % 10);
     } else if (exponent < 0) {
-        text.push_back('0');
-        text.append(decimal);
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(digits);
+        const auto zeros = static_cast<std::size_t>(-exponent - 1);
+        layout(sign + 1 + decimal.size() + zeros + count);
+        *out++ = '0';
+        put(decimal);
+        out = std::fill_n(out, zeros, '0');
+        put(significant);
     } else {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            text.append(digits);
-            text.append(integerDigits - digits.size(), '0');
+        if (count <= integerDigits) {
+            layout(sign + integerDigits);
+            put(significant);
+            std::fill_n(out, integerDigits - count, '0');
         } else {
-            text.append(digits, 0, integerDigits);
-            text.append(decimal);
-            text.append(digits, integerDigits);
+            layout(sign + count + decimal.size());
+            put(significant.substr(0, integerDigits));
+            put(decimal);
+            put(significant.substr(integerDigits));
         }
     }
     return text;
