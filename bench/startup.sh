@@ -51,7 +51,7 @@ printf '%-34s %14s %16s\n' "" "first paint ms" "peak memory kB"
 printf '%-34s %14s %16s\n' "program (tessaly-bitrate)" "${ms[program]}" "${kb[program]}"
 printf '%-34s %14s %16s\n' "floor: same plain widgets" "${ms[widgets]}" "${kb[widgets]}"
 printf '%-34s %14s %16s\n' "floor: bare window, same size" "${ms[bare]}" "${kb[bare]}"
-ratio() { awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN { r = a / b; printf "%6.2fx (target %.2fx)%s\n", r, t, (t > 0 && r > t) ? "  MISSED" : "" }'; }
+ratio() { awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN { r = a / b; if (t > 0) printf "%6.2fx (target %.2fx)%s\n", r, t, (r > t) ? "  MISSED" : ""; else printf "%6.2fx\n", r }'; }
 echo
 printf '%-44s %s\n' "start-up, program / same-widgets floor:" "$(ratio "${ms[program]}" "${ms[widgets]}" 1.15)"
 printf '%-44s %s\n' "memory,   program / same-widgets floor:" "$(ratio "${kb[program]}" "${kb[widgets]}" 1.10)"
