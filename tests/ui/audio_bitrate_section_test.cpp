@@ -40,7 +40,9 @@ private slots:
     void init() {
         window = std::make_unique<MainWindow>();
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The focus and the keys go to the active window only.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTabBar* bar = find<QTabWidget>("SSTab1")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
         text13 = find<QLineEdit>("Text13");

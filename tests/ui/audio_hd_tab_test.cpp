@@ -67,7 +67,9 @@ private slots:
     void init() {
         window = std::make_unique<MainWindow>();
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The focus and the keys go to the active window only.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         text10 = find<QLineEdit>("Text10");
         text11 = find<QLineEdit>("Text11");
         combo1 = find<QComboBox>("Combo1");
