@@ -44,7 +44,6 @@ QLabel* MakeRowLabel(QWidget* parent, const char* name, const QString& caption, 
 QLabel* MakeOutputLabel(QWidget* parent, const char* name, QRect twips) {
     QLabel* label = MakeLabel(parent, name, QString(), twips, Qt::AlignHCenter | Qt::AlignTop);
     SetBackground(label, kLightGrey);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 

@@ -33,6 +33,9 @@ QWidget* TabPage::canvas() const { return canvas_; }
 TabPage::TabPage(QWidget* parent) : QWidget(parent), canvas_(new Canvas(this)) {
     // The whole tab control, 7575 by 6270 twips.
     canvas_->resize(Pixels(7575), Pixels(6270));
+    // Opaque, so that a changed field repaints only the canvas and not the tab control's
+    // frame beneath it.
+    canvas_->setAutoFillBackground(true);
 }
 
 void TabPage::addStroke(const Stroke& stroke) {
