@@ -12,8 +12,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <memory>
 
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
@@ -43,22 +43,13 @@ QList<QWidget*> TabWalk(MainWindow* window) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, protected WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T = QWidget>
-    T* find(const QString& name) const {
-        return window->findChild<T*>(name);
-    }
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = OpenWindow();
+        QVERIFY(window);
     }
 
     void cleanup() { window.reset(); }
@@ -193,9 +184,7 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QStringList, mustReach);
         QFETCH(QStringList, groups);
-        QTest::mouseClick(window->tabs()->tabBar(), Qt::LeftButton, {},
-                          window->tabs()->tabBar()->tabRect(tab).center());
-        QCOMPARE(window->tabs()->currentIndex(), tab);
+        QVERIFY(ClickTab(window.get(), tab));
         QSet<QString> reached;
         for (QWidget* widget : TabWalk(window.get()))
             reached << widget->objectName();

@@ -4,21 +4,18 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
-#include <memory>
 
 #include "support/modal.h"
 #include "support/typing.h"
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
 
-class AudioBitrateSectionTest : public QObject {
+class AudioBitrateSectionTest : public QObject, protected WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
     QLineEdit* text13 = nullptr;
     QLineEdit* text14 = nullptr;
     QLineEdit* text15 = nullptr;
@@ -29,22 +26,13 @@ class AudioBitrateSectionTest : public QObject {
     QRadioButton* option6 = nullptr;
     QRadioButton* option7 = nullptr;
 
-    template <typename T>
-    T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-
     QStringList results() const { return {text16->text(), text17->text()}; }
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        // The focus and the keys go to the active window only.
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTabBar* bar = find<QTabWidget>("SSTab1")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        window = OpenWindow();
+        QVERIFY(window);
+        QVERIFY(ClickTab(window.get(), 1));
         text13 = find<QLineEdit>("Text13");
         text14 = find<QLineEdit>("Text14");
         text15 = find<QLineEdit>("Text15");

@@ -9,13 +9,12 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <memory>
 
 #include "support/modal.h"
 #include "support/typing.h"
+#include "support/window.h"
 #include "ui/design.h"
 #include "ui/main_window.h"
 
@@ -43,39 +42,24 @@ const QStringList kBitrates{"64", "96", "112", "128", "160", "192", "224", "256"
 
 }  // namespace
 
-class AudioHdTabTest : public QObject {
+class AudioHdTabTest : public QObject, protected WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
     QLineEdit* text10 = nullptr;
     QLineEdit* text11 = nullptr;
     QComboBox* combo1 = nullptr;
     QLabel* label44 = nullptr;
 
-    template <typename T = QWidget>
-    T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-
-    void showTab() {
-        QTabBar* bar = find<QTabWidget>("SSTab1")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-        QCOMPARE(find<QTabWidget>("SSTab1")->currentIndex(), 1);
-    }
-
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        // The focus and the keys go to the active window only.
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = OpenWindow();
+        QVERIFY(window);
         text10 = find<QLineEdit>("Text10");
         text11 = find<QLineEdit>("Text11");
         combo1 = find<QComboBox>("Combo1");
         label44 = find<QLabel>("Label44");
         QVERIFY(text10 && text11 && combo1 && label44);
-        showTab();
+        QVERIFY(ClickTab(window.get(), 1));
     }
 
     void cleanup() { window.reset(); }
@@ -85,8 +69,7 @@ private slots:
         MainWindow fresh;
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
-        QTabBar* bar = fresh.findChild<QTabWidget*>("SSTab1")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        QVERIFY(ClickTab(&fresh, 1));
         const auto text = [&](const char* name) { return fresh.findChild<QWidget*>(name)->property("text").toString(); };
         const QStringList want{"100", "827", "1704", "100", "1700", "700", "135", "128"};
         QCOMPARE((QStringList{text("Text10"), text("Text11"), text("Label44"), text("Text13"), text("Text14"),

@@ -9,22 +9,11 @@
 #include <memory>
 
 #include "support/modal.h"
+#include "support/typing.h"
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
-
-namespace {
-
-// Replaces a field's text the way a user does: select all, then type (or delete).
-void Retype(QLineEdit* field, const QString& text) {
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class BitrateTabTest : public QObject {
     Q_OBJECT
@@ -41,9 +30,8 @@ class BitrateTabTest : public QObject {
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = OpenWindow();
+        QVERIFY(window);
         txtMin = window->findChild<QLineEdit*>("txtMin");
         txtAudBit = window->findChild<QLineEdit*>("txtAudBit");
         txtSize = window->findChild<QLineEdit*>("txtSize");

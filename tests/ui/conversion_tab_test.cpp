@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
 
 #include "support/modal.h"
+#include "support/typing.h"
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
@@ -46,19 +46,11 @@ class ConversionTabTest : public QObject {
         QTest::mouseClick(list1->viewport(), Qt::LeftButton, {}, centre);
     }
 
-    void typeInput(const QString& text) {
-        QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(text1, text);
-    }
-
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* tabs = window->findChild<QTabWidget*>("SSTab1");
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(2).center());
-        QCOMPARE(tabs->currentIndex(), 2);
+        window = OpenWindow();
+        QVERIFY(window);
+        QVERIFY(ClickTab(window.get(), 2));
         text1 = window->findChild<QLineEdit*>("Text1");
         list1 = window->findChild<QListWidget*>("List1");
         QVERIFY(text1 && list1);
@@ -177,7 +169,7 @@ private slots:
         clickUnit(6);
         QCOMPARE(answerer.count(), 3);
 
-        typeInput("2");
+        Retype(text1, "2");
         QCOMPARE(outputs()[7], QString("0.25"));  // 2 gigabits in gigabytes
         clickUnit(6);
         QCOMPARE(outputs()[7], QString("0.25"));

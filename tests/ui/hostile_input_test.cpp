@@ -12,9 +12,9 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
-#include <memory>
 
 #include "support/modal.h"
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
@@ -66,15 +66,8 @@ QString OutputText(QWidget* output) {
 
 }  // namespace
 
-class HostileInputTest : public QObject {
+class HostileInputTest : public QObject, protected WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T>
-    T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
 
     QStringList bitrateOutputs() const {
         return {find<QLineEdit>("txtVidBit")->text(), find<QLabel>("audData")->text(),
@@ -83,9 +76,8 @@ class HostileInputTest : public QObject {
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = OpenWindow();
+        QVERIFY(window);
     }
 
     void cleanup() { window.reset(); }

@@ -2,11 +2,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
 
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
@@ -21,13 +21,10 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* tabs = window->findChild<QTabWidget*>("SSTab1");
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(3).center());
-        QCOMPARE(tabs->currentIndex(), 3);
-        info = tabs->currentWidget();
+        window = OpenWindow();
+        QVERIFY(window);
+        QVERIFY(ClickTab(window.get(), 3));
+        info = window->tabs()->currentWidget();
     }
 
     void cleanup() { window.reset(); }

@@ -6,25 +6,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <memory>
 
 #include "support/modal.h"
+#include "support/typing.h"
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
-
-namespace {
-
-void Retype(QLineEdit* field, const QString& text) {
-    QTest::mouseClick(field, Qt::LeftButton);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
-
-}  // namespace
 
 class LocaleTest : public QObject {
     Q_OBJECT
@@ -37,12 +27,6 @@ class LocaleTest : public QObject {
         if (!widget)
             qFatal("%s is missing", name);
         return widget;
-    }
-
-    void showTab(int index) {
-        QTabBar* bar = window->tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-        QCOMPARE(window->tabs()->currentIndex(), index);
     }
 
     void chooseUnit(int row) {
@@ -64,10 +48,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = OpenWindow();
+        QVERIFY(window);
     }
 
     void cleanup() { window.reset(); }
@@ -126,7 +108,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, want);
         ModalAnswerer answerer;
-        showTab(2);
+        QVERIFY(ClickTab(window.get(), 2));
         chooseUnit(unit);  // the empty input is reported here, once
         const qsizetype before = answerer.count();
         // Pasted whole: typed key by key, "1.0" on the way to "1.024" is rightly no number.

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <memory>
 
+#include "support/typing.h"
+#include "support/window.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;
@@ -18,19 +20,12 @@ class MainWindowTest : public QObject {
     std::unique_ptr<MainWindow> window;
     QTabWidget* tabs = nullptr;
 
-    void showTab(int index) {
-        QTabBar* bar = tabs->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-        QCOMPARE(tabs->currentIndex(), index);
-    }
-
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = OpenWindow();
+        QVERIFY(window);
         tabs = window->findChild<QTabWidget*>("SSTab1");
         QVERIFY(tabs);
     }
@@ -75,7 +70,7 @@ private slots:
         for (const auto& b : buttons) {
             auto* button = window->findChild<QPushButton*>(b.name);
             QVERIFY2(button, b.name);
-            showTab(b.tab);
+            QVERIFY(ClickTab(window.get(), b.tab));
             QCOMPARE(button->text(), QString(b.caption));
             QVERIFY2(tabs->widget(b.tab)->isAncestorOf(button), b.name);
             QCOMPARE(button->mapTo(tabs, QPoint(0, 0)), b.geometry.topLeft());
@@ -114,7 +109,7 @@ private slots:
     void everyExitButtonClosesTheWindowAtOnce() {
         QFETCH(QString, button);
         QFETCH(int, tab);
-        showTab(tab);
+        QVERIFY(ClickTab(window.get(), tab));
         auto* exit = window->findChild<QPushButton*>(button);
         QVERIFY(exit->isVisible());
         QTest::mouseClick(exit, Qt::LeftButton);
@@ -130,12 +125,11 @@ private slots:
 
     void switchingTabsChangesNothing() {
         auto* txtMin = window->findChild<QLineEdit*>("txtMin");
-        QTest::keyClick(txtMin, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(txtMin, "90");
+        Retype(txtMin, "90");
         const QString bitrate = window->findChild<QLineEdit*>("txtVidBit")->text();
         QCOMPARE(bitrate, QString("934"));
         for (int tab : {1, 2, 3, 0})
-            showTab(tab);
+            QVERIFY(ClickTab(window.get(), tab));
         QCOMPARE(txtMin->text(), QString("90"));
         QCOMPARE(window->findChild<QLineEdit*>("txtVidBit")->text(), bitrate);
     }
