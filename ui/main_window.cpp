@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -43,6 +44,11 @@ MainWindow::MainWindow(QWidget* parent)
 
     load();
     NameControlsForAssistiveTools(this);
+
+    // A text box repaints its whole rectangle itself; without this, each keystroke would also
+    // repaint the frames, lines and page beneath every field whose text it changed.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The tab strip comes first in the keyboard order and holds the focus when the window opens.
     setFocusProxy(tabs_);
