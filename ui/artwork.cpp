@@ -6,6 +6,8 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include "ui/design.h"
+
 namespace tessaly::ui {
 
 QPixmap TrefoilPixmap(int size) {
@@ -72,9 +74,8 @@ QPixmap CoverPicture() {
     painter.setBrush(QColor(40, 30, 90));
     painter.drawEllipse(centre, 11, 11);
 
-    QFont title;
-    title.setPixelSize(30);
-    title.setBold(true);
+    // The window's own face, which is loaded anyway: a second family would cost start-up time.
+    QFont title = DesignFont(22.5, true);
     painter.setFont(title);
     painter.setPen(QColor(255, 214, 0));
     painter.drawText(QRect(0, height - 50, width, 40), Qt::AlignCenter, QStringLiteral("DVD"));

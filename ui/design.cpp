@@ -16,7 +16,9 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
 
 QFont DesignFont(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+    // Asking for "MS Sans Serif" first would send every start through fontconfig's slow search
+    // for a family that Linux desktops do not have.
+    font.setFamilies({QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arimo"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
