@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QLineEdit>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -10,6 +11,7 @@
 #include "ui/bitrate_tab.h"
 #include "ui/conversion_tab.h"
 #include "ui/design.h"
+#include "ui/field_style.h"
 #include "ui/info_tab.h"
 #include "ui/tab_control.h"
 
@@ -45,10 +47,15 @@ MainWindow::MainWindow(QWidget* parent)
     load();
     NameControlsForAssistiveTools(this);
 
-    // A text box repaints its whole rectangle itself; without this, each keystroke would also
-    // repaint the frames, lines and page beneath every field whose text it changed.
-    for (QLineEdit* field : findChildren<QLineEdit*>())
+    // Every text box draws the classic sunken field and repaints its whole rectangle itself, so a
+    // keystroke repaints neither a rounded frame nor the frames, lines and page beneath the fields
+    // it changed. The style is the window's last child, so it outlives every field drawn with it.
+    fieldStyle_ = new FieldStyle(style()->name());
+    fieldStyle_->setParent(this);
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
         field->setAttribute(Qt::WA_OpaquePaintEvent);
+        field->setStyle(fieldStyle_);
+    }
 
     // The tab strip comes first in the keyboard order and holds the focus when the window opens.
     setFocusProxy(tabs_);

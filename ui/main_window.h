@@ -11,6 +11,7 @@ namespace tessaly::ui {
 class AudioHdTab;
 class BitrateTab;
 class ConversionTab;
+class FieldStyle;
 class InfoTab;
 
 class MainWindow : public QWidget {
@@ -29,6 +30,7 @@ private:
     AudioHdTab* audioHd_;
     ConversionTab* conversion_;
     InfoTab* info_;
+    FieldStyle* fieldStyle_;
 };
 
 }  // namespace tessaly::ui
