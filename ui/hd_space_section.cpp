@@ -64,6 +64,8 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
                 9.75);
     label44_ = MakeCaption(frame3, "Label44", QString(), {720, 675, 1320, 330}, Qt::AlignHCenter, 9.75, true);
     label44_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    // Opaque, so a new result repaints the label alone and not the frame and page beneath it.
+    label44_->setAutoFillBackground(true);
     MakeCaption(frame3, "Label42", tr("MB's"), {2160, 720, 735, 285}, Qt::AlignLeft, 9.75);
 
     QWidget::setTabOrder(text10_, text11_);
