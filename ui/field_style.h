@@ -4,7 +4,16 @@
 
 #include <QProxyStyle>
 
+class QPainter;
+class QPalette;
+class QRect;
+
 namespace tessaly::ui {
+
+// The sunken two-pixel bevel around `rect` in the palette's dark, light, shadow and midlight:
+// the same pixels as Qt's qDrawWinPanel, drawn as eight solid rectangles instead of four
+// stroked polylines, which the raster engine fills many times faster.
+void DrawSunkenBevel(QPainter* painter, const QRect& rect, const QPalette& palette);
 
 class FieldStyle : public QProxyStyle {
     Q_OBJECT
