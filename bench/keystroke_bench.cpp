@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "ratios.h"
-#include "ui/field_style.h"
+#include "ui/classic_style.h"
 #include "ui/main_window.h"
 
 namespace tessaly::bench {
@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
     window.show();
     QLineEdit bare(QStringLiteral("700"));
     bare.show();
-    tessaly::ui::FieldStyle fieldLook(QApplication::style()->name());
+    tessaly::ui::ClassicStyle fieldLook(QApplication::style()->name());
     QLineEdit bareSameLook(QStringLiteral("700"));
     bareSameLook.setStyle(&fieldLook);
     bareSameLook.show();

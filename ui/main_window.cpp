@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTabBar>
@@ -9,9 +10,9 @@
 #include "ui/artwork.h"
 #include "ui/audio_hd_tab.h"
 #include "ui/bitrate_tab.h"
+#include "ui/classic_style.h"
 #include "ui/conversion_tab.h"
 #include "ui/design.h"
-#include "ui/field_style.h"
 #include "ui/info_tab.h"
 #include "ui/tab_control.h"
 
@@ -49,13 +50,17 @@ MainWindow::MainWindow(QWidget* parent)
 
     // Every text box draws the classic sunken field and repaints its whole rectangle itself, so a
     // keystroke repaints neither a rounded frame nor the frames, lines and page beneath the fields
-    // it changed. The style is the window's last child, so it outlives every field drawn with it.
-    fieldStyle_ = new FieldStyle(style()->name());
-    fieldStyle_->setParent(this);
+    // it changed. Frames are etched lines on the page's own colour, so the opaque labels inside
+    // them match their ground. The style is the window's last child, so it outlives every control
+    // drawn with it; the controls inside a frame keep the application's style.
+    classicStyle_ = new ClassicStyle(style()->name());
+    classicStyle_->setParent(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         field->setAttribute(Qt::WA_OpaquePaintEvent);
-        field->setStyle(fieldStyle_);
+        field->setStyle(classicStyle_);
     }
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        frame->setStyle(classicStyle_);
 
     // The tab strip comes first in the keyboard order and holds the focus when the window opens.
     setFocusProxy(tabs_);

@@ -11,7 +11,7 @@ namespace tessaly::ui {
 class AudioHdTab;
 class BitrateTab;
 class ConversionTab;
-class FieldStyle;
+class ClassicStyle;
 class InfoTab;
 
 class MainWindow : public QWidget {
@@ -30,7 +30,7 @@ private:
     AudioHdTab* audioHd_;
     ConversionTab* conversion_;
     InfoTab* info_;
-    FieldStyle* fieldStyle_;
+    ClassicStyle* classicStyle_;
 };
 
 }  // namespace tessaly::ui

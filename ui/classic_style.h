@@ -1,0 +1,36 @@
+// The classic look of the window's text boxes and frames: a text box is a flat fill inside a
+// two-pixel sunken bevel, a frame an etched rectangle whose caption interrupts its top line,
+// in place of the platform style's rounded, antialiased and shaded shapes.
+#pragma once
+
+#include <QProxyStyle>
+
+class QPainter;
+class QPalette;
+class QRect;
+
+namespace tessaly::ui {
+
+// The sunken two-pixel bevel around `rect` in the palette's dark, light, shadow and midlight:
+// the same pixels as Qt's qDrawWinPanel, drawn as eight solid rectangles instead of four
+// stroked polylines, which the raster engine fills many times faster.
+void DrawSunkenBevel(QPainter* painter, const QRect& rect, const QPalette& palette);
+
+// The etched one-pixel rectangle around `rect`, a dark line with a light one beside it: the
+// same pixels as Qt's qDrawShadeRect, sunken, line width 1, drawn as solid rectangles.
+void DrawEtchedFrame(QPainter* painter, const QRect& rect, const QPalette& palette);
+
+class ClassicStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    // Everything but text boxes and frames is drawn by `baseStyleName` (the application's style).
+    explicit ClassicStyle(const QString& baseStyleName);
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+};
+
+}  // namespace tessaly::ui
