@@ -29,14 +29,21 @@ QPalette BevelPalette() {
     return palette;
 }
 
-QImage Canvas() {
-    QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(0xee, 0xee, 0xee));
-    return image;
-}
-
-// The first pixel where `actual` differs from `expected`, or an empty text.
-QString FirstDifference(const QImage& actual, const QImage& expected) {
+// Draws with `ours` and with Qt's `theirs` on two equal canvases; the first pixel where they
+// differ, or an empty text.
+template <typename Ours, typename Theirs>
+QString FirstDifference(Ours ours, Theirs theirs) {
+    QImage actual(40, 30, QImage::Format_ARGB32_Premultiplied);
+    actual.fill(QColor(0xee, 0xee, 0xee));
+    QImage expected = actual.copy();
+    {
+        QPainter painter(&actual);
+        ours(&painter);
+    }
+    {
+        QPainter painter(&expected);
+        theirs(&painter);
+    }
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
             if (actual.pixel(x, y) != expected.pixel(x, y))
@@ -77,16 +84,8 @@ private slots:
     void bevelMatchesQtsWinPanel() {
         QFETCH(QRect, rect);
         const QPalette palette = BevelPalette();
-        QImage expected = Canvas(), actual = Canvas();
-        {
-            QPainter painter(&expected);
-            qDrawWinPanel(&painter, rect, palette, true);
-        }
-        {
-            QPainter painter(&actual);
-            DrawSunkenBevel(&painter, rect, palette);
-        }
-        const QString difference = FirstDifference(actual, expected);
+        const QString difference = FirstDifference([&](QPainter* p) { DrawSunkenBevel(p, rect, palette); },
+                                                   [&](QPainter* p) { qDrawWinPanel(p, rect, palette, true); });
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
@@ -95,16 +94,8 @@ private slots:
     void etchedFrameMatchesQtsShadeRect() {
         QFETCH(QRect, rect);
         const QPalette palette = BevelPalette();
-        QImage expected = Canvas(), actual = Canvas();
-        {
-            QPainter painter(&expected);
-            qDrawShadeRect(&painter, rect, palette, true, 1, 0);
-        }
-        {
-            QPainter painter(&actual);
-            DrawEtchedFrame(&painter, rect, palette);
-        }
-        const QString difference = FirstDifference(actual, expected);
+        const QString difference = FirstDifference([&](QPainter* p) { DrawEtchedFrame(p, rect, palette); },
+                                                   [&](QPainter* p) { qDrawShadeRect(p, rect, palette, true, 1, 0); });
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
