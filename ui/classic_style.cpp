@@ -71,16 +71,18 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     }
     // A frame has no fill of its own: the page shows through, so the labels inside it, drawn on
     // the page's colour, sit on the same ground as the frame around them.
-    // The caption stands a little in from the left edge, as on the classic frame.
+    if (box->text.isEmpty()) {
+        DrawEtchedFrame(painter, box->rect, box->palette);
+        return;
+    }
+    // The caption stands a little in from the left edge, as on the classic frame, and the top
+    // line runs through its middle.
     constexpr int kCaptionIndent = 8;
     const QRect caption =
         proxy()->subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget).translated(kCaptionIndent, 0);
     QRect frame = box->rect;
-    if (!box->text.isEmpty())
-        frame.setTop(caption.center().y());
+    frame.setTop(caption.center().y());
     DrawEtchedFrame(painter, frame, box->palette);
-    if (box->text.isEmpty())
-        return;
     // The caption interrupts the top line, with a blank's width of page on either side.
     const int gap = box->fontMetrics.horizontalAdvance(QLatin1Char(' ')) / 2;
     painter->fillRect(caption.adjusted(-gap, 0, gap, 0), box->palette.window());

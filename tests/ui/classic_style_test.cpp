@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 #include <QTest>
 #include <qdrawutil.h>
 
