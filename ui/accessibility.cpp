@@ -1,7 +1,9 @@
 // The captions that screen readers announce for the window's fields, which Qt cannot find
-// on its own because the captions are separate labels placed beside the fields.
+// on its own because the captions are separate labels placed beside the fields; the numbers
+// and units they hear for the results; and the window, which they announce as a window.
 #include "ui/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -19,6 +21,7 @@ struct AccessibleCaption {
     const char* control;  // objectName
     const char* name;     // the caption beside the control, as shown
     const char* section;  // the heading of the part of the window it belongs to
+    const char* unit = nullptr;  // shown after a result, where the window shows one
 };
 
 // The section headings are the tab captions, or the titles shown above each half of the
@@ -33,9 +36,9 @@ constexpr AccessibleCaption kCaptions[] = {
     {"txtMin", "length of movie", kBitrate},
     {"txtAudBit", "audio bitrate", kBitrate},
     {"txtSize", "desired file size", kBitrate},
-    {"txtVidBit", "video bitrate", kBitrate},
-    {"audData", "total audio data", kBitrate},
-    {"lblVidData", "total video data", kBitrate},
+    {"txtVidBit", "video bitrate", kBitrate, "kbit/sec"},
+    {"audData", "total audio data", kBitrate, "MB"},
+    {"lblVidData", "total video data", kBitrate, "MB"},
     {"Command1", "Exit", kBitrate},
     {"Command3", "Exit", kBitrate},
 
@@ -45,7 +48,7 @@ constexpr AccessibleCaption kCaptions[] = {
     {"Option2", "44.1 KHz", kHdSpace},
     {"Option3", "Other  (kbits/sec):", kHdSpace},
     {"Combo1", "Other  (kbits/sec):", kHdSpace},
-    {"Label44", "Space Required On Hard Drive ", kHdSpace},
+    {"Label44", "Space Required On Hard Drive ", kHdSpace, "MB's"},
 
     {"Text13", "Movie Length (mins):", kAudio},
     {"Text14", "Flasked AVI size (MB's):", kAudio},
@@ -72,55 +75,187 @@ constexpr AccessibleCaption kCaptions[] = {
     {"Command4", "Exit", kInfo},
 };
 
-// Marks the labels that show a result rather than a caption.
-constexpr const char* kResultProperty = "tessalyResult";
+// Marks the controls that get an interface of their own below, and which: the value is a
+// Kind, stored as an int.
+constexpr const char* kKindProperty = "tessalyAccessibleKind";
+// The unit a result is read with, translated; empty where the window shows none.
+constexpr const char* kUnitProperty = "tessalyResultUnit";
 
-// A label that shows a result is announced by the caption beside it, and its number is
-// its value: Qt's own label interface would let the name hide the number.
-class ResultLabelAccessible : public QAccessibleWidget {
+enum class Kind { Result = 1, CaptionedCombo, Window };
+
+Kind KindOf(const QObject* object) { return static_cast<Kind>(object->property(kKindProperty).toInt()); }
+
+// What a screen reader reads out of a result: its number, then the unit shown after it.
+QString Reading(const QWidget* result) {
+    const QString number = result->property("text").toString();
+    const QString unit = result->property(kUnitProperty).toString();
+    return number.isEmpty() || unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
+}
+
+// A result shown in a label, or in a text box that takes neither typing nor focus: named by the
+// caption beside it, its number is its value, and its text is the number with its unit, so a
+// reader hears "total audio data, 94 MB". Qt's label interface would let the name hide the
+// number, and its text box interface leaves out the unit.
+class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ResultLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    ResultAccessible(QWidget* result, QAccessible::Role role) : QAccessibleWidget(result, role) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text which) const override {
         if (which == QAccessible::Value)
-            return static_cast<QLabel*>(widget())->text();
+            return widget()->property("text").toString();
         return QAccessibleWidget::text(which);
+    }
+
+    // A result box is disabled only to keep typing and focus out; its number is there to read.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.disabled = false;
+        return state;
+    }
+
+    // The text is read, never edited, selected or walked with a caret.
+    QString text(int start, int end) const override { return Reading(widget()).mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Reading(widget()).size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
 };
 
-QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("QLabel") || !object || !object->property(kResultProperty).toBool())
+// An editable combo box named by its caption, with its text as its value. Qt on Linux names
+// a combo box by its text, so a reader would hear "224, combo box" and not what it is for.
+// Its children are Qt's own: the drop-down list, then the edit field.
+class CaptionedComboAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionedComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    // Its text is its edit field's, for readers that read it from the combo box itself.
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (QAccessibleInterface* edit = child(1); edit && type == QAccessible::TextInterface)
+            return edit->textInterface();
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text which) const override {
+        if (which == QAccessible::Value)
+            return combo()->currentText();
+        return QAccessibleWidget::text(which);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.expandable = true;
+        state.expanded = combo()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+
+    int childCount() const override { return 2; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const QObject* object = child ? child->object() : nullptr;
+        return object == combo()->view() ? 0 : object == combo()->lineEdit() ? 1 : -1;
+    }
+    QAccessibleInterface* child(int index) const override {
+        QWidget* part = index == 0 ? static_cast<QWidget*>(combo()->view())
+                        : index == 1 ? static_cast<QWidget*>(combo()->lineEdit())
+                                     : nullptr;
+        return part ? QAccessible::queryAccessibleInterface(part) : nullptr;
+    }
+    // The edit field holds the keyboard focus for the combo box.
+    QAccessibleInterface* focusChild() const override { return child(1); }
+
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            combo()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* CustomFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType())
         return nullptr;
-    return new ResultLabelAccessible(static_cast<QLabel*>(object));
+    auto* widget = static_cast<QWidget*>(object);
+    switch (KindOf(object)) {
+    case Kind::Result:
+        return new ResultAccessible(widget, qobject_cast<QLabel*>(widget) ? QAccessible::StaticText
+                                                                          : QAccessible::EditableText);
+    case Kind::CaptionedCombo:
+        return new CaptionedComboAccessible(static_cast<QComboBox*>(widget));
+    case Kind::Window:
+        // Qt gives a plain top-level widget the role of a client area; it is the window, and
+        // its name is its title.
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+// Gives `object` an interface from the factory above. Qt made and kept an interface for some
+// controls when they were created; dropping it lets the next query go through the factory.
+void Mark(QObject* object, Kind kind) {
+    object->setProperty(kKindProperty, static_cast<int>(kind));
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 }  // namespace
 
 void NameControlsForAssistiveTools(QWidget* window) {
-    static const bool factoryInstalled = (QAccessible::installFactory(ResultLabelFactory), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(CustomFactory), true);
     Q_UNUSED(factoryInstalled);
+    Mark(window, Kind::Window);
     for (const AccessibleCaption& caption : kCaptions) {
         auto* control = window->findChild<QWidget*>(QString::fromLatin1(caption.control));
         if (!control)
             continue;
         const QString name = QCoreApplication::translate("Accessibility", caption.name);
         const QString section = QCoreApplication::translate("Accessibility", caption.section);
-        if (qobject_cast<QLabel*>(control)) {
-            control->setProperty(kResultProperty, true);
-            // Qt made and kept the label's interface when the label was created; dropping it
-            // lets the next query go through the factory above.
-            if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control))
-                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-        }
         control->setAccessibleName(name);
         control->setAccessibleDescription(section);
-        // Qt on Linux announces an editable combo box by its text, so the caption goes on
-        // the edit field inside it, which is what holds the focus while the user types.
+        if (qobject_cast<QLabel*>(control) || caption.unit) {
+            if (caption.unit)
+                control->setProperty(kUnitProperty, QCoreApplication::translate("Accessibility", caption.unit));
+            Mark(control, Kind::Result);
+        }
+        // The edit field inside an editable combo box holds the focus while the user types,
+        // so it carries the caption too.
         if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
+            Mark(combo, Kind::CaptionedCombo);
             combo->lineEdit()->setAccessibleName(name);
             combo->lineEdit()->setAccessibleDescription(section);
         }
     }
+}
+
+void ShowResult(QLabel* label, const QString& text) {
+    if (label->text() == text)
+        return;
+    const QString before = Reading(label);
+    label->setText(text);
+    QAccessibleTextUpdateEvent changed(label, 0, before, Reading(label));
+    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace tessaly::ui

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/video_bitrate.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/design.h"
 #include "ui/message.h"
@@ -128,8 +129,8 @@ void BitrateTab::recalculate() {
                                                          Utf8(txtSize_->text()), separators_);
     if (outcome.texts) {
         txtVidBit_->setText(FromUtf8(outcome.texts->videoBitrate));
-        audData_->setText(FromUtf8(outcome.texts->audioData));
-        lblVidData_->setText(FromUtf8(outcome.texts->videoData));
+        ShowResult(audData_, FromUtf8(outcome.texts->audioData));
+        ShowResult(lblVidData_, FromUtf8(outcome.texts->videoData));
     }
     if (outcome.message)
         ShowMessage(window(), *outcome.message);

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "core/hd_space.h"
+#include "ui/accessibility.h"
 #include "ui/audio_hd_controls.h"
 #include "ui/design.h"
 #include "ui/message.h"
@@ -128,7 +129,7 @@ void HdSpaceSection::recalculate() {
     const HdSpaceOutcome outcome = CalcHDSpace(Utf8(text10_->text()), Utf8(text11_->text()), audio,
                                                Utf8(combo1_->currentText()), separators_);
     if (outcome.text)
-        label44_->setText(FromUtf8(*outcome.text));
+        ShowResult(label44_, FromUtf8(*outcome.text));
     if (outcome.message)
         ShowMessage(label44_->window(), *outcome.message);
 }
