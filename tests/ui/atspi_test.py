@@ -66,9 +66,10 @@ def main(program):
         return [(row, read(find(*row[:2]))) for row in rows if read(find(*row[:2])) != row[2]]
 
     try:
-        if not wait_until(lambda: [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == TITLE and a.childCount]):
+        window = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                          if a and a.name == TITLE and a.childCount), None))
+        if not window:
             return print("FAIL: the window never reached the accessibility bus") or 1
-        window = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == TITLE)
         failures = misread(AT_START)
         if ("frame", TITLE) not in [(child.getRoleName(), child.name) for child in window]:
             failures.append("the window is no frame named by its title")
