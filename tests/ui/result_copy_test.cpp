@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "support/modal.h"
 #include "support/typing.h"
 #include "support/window.h"
 
@@ -53,73 +52,51 @@ private slots:
 
     void cleanup() { window.reset(); }
 
-    // Every row: set a field up, then hover a result and copy it from its menu.
-    void tooltipShowsTheWorkingAndTheMenuCopies_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("field");  // retyped first, if any
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QStringList>("tooltipLines");  // each must appear in the tooltip
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("disabled video bitrate")
-            << 0 << "" << "" << "txtVidBit"
-            << QStringList{"100 min × 60 = 6000 s",
-                           "audio: 128 kbit/s ÷ 8 × 6000 s ÷ 1024 = 93.75 MB, rounded to 94 MB",
-                           "video: 700 MB − 94 MB = 606 MB",
-                           "606 MB × 1024 × 8 ÷ 6000 s = 827.39… kbit/s, rounded to 827 kbit/s"}
-            << "Copy with unit" << "827 kbit/s";
-        QTest::newRow("empty length leaves the last figures")
-            << 0 << "txtMin" << "" << "audData"
-            << QStringList{"“length of movie” holds no number",
-                           "The figures shown come from the last complete calculation:", "6000 s"}
-            << "Copy" << "94";
-        QTest::newRow("negative share")
-            << 0 << "txtSize" << "50" << "lblVidData"
-            << QStringList{"video: 50 MB − 94 MB = -44 MB", "The audio alone (94 MB) needs more than the desired size"}
-            << "Copy with unit" << "-44 MB";
-        QTest::newRow("hd space") << 1 << "" << "" << "Label44"
-                                  << QStringList{"605.7 MB + 1098.6 MB = 1704.3 MB, rounded to 1704 MB"}
-                                  << "Copy with unit" << "1704 MB";
-        QTest::newRow("suggestion too low")
-            << 1 << "Text15" << "600" << "Text17"
-            << QStringList{"suggested: too low, as -2 kbit/s is below the lowest step, 64 kbit/s",
-                           "The video alone (601.37… MB) needs more than the desired size (600 MB)"}
-            << "Copy with unit" << "too low";
-        QTest::newRow("converter factor") << 2 << "Text1" << "700" << "Text2"
-                                          << QStringList{"700 MB × 8388608 = 5872025600 bits"} << "Copy with unit"
-                                          << "5872025600 bits";
-    }
-
+    // Each row sets a field up, hovers a result until its tooltip shows, and copies it from its menu.
     void tooltipShowsTheWorkingAndTheMenuCopies() {
-        QFETCH(int, tab);
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QFETCH(QStringList, tooltipLines);
-        QFETCH(QString, item);
-        QFETCH(QString, copied);
-        QVERIFY(ClickTab(window.get(), tab));
-        if (!field.isEmpty()) {
-            auto* input = find<QLineEdit>(field);
-            QVERIFY(input);
-            QTest::mouseClick(input, Qt::LeftButton);
-            Retype(input, text);
+        const struct { int tab; const char *field, *text, *result; QStringList tooltip;
+                       const char *item, *copied; } rows[] = {
+            {0, nullptr, "", "txtVidBit",  // disabled, yet it answers the mouse
+             {"100 min × 60 = 6000 s", "audio: 128 kbit/s ÷ 8 × 6000 s ÷ 1024 = 93.75 MB, rounded to 94 MB",
+              "video: 700 MB − 94 MB = 606 MB",
+              "606 MB × 1024 × 8 ÷ 6000 s = 827.39… kbit/s, rounded to 827 kbit/s"},
+             "Copy with unit", "827 kbit/s"},
+            {0, "txtSize", "50", "lblVidData",
+             {"video: 50 MB − 94 MB = -44 MB", "The audio alone (94 MB) needs more than the desired size"},
+             "Copy with unit", "-44 MB"},
+            {0, "txtMin", "", "audData",
+             {"“length of movie” holds no number",
+              "The figures shown come from the last complete calculation:", "6000 s"}, "Copy", "94"},
+            {1, nullptr, "", "Label44", {"605.7 MB + 1098.6 MB = 1704.3 MB, rounded to 1704 MB"},
+             "Copy with unit", "1704 MB"},
+            {1, "Text15", "600", "Text17",
+             {"suggested: too low, as -2 kbit/s is below the lowest step, 64 kbit/s",
+              "The video alone (601.37… MB) needs more than the desired size (600 MB)"},
+             "Copy with unit", "too low"},
+            {2, "Text1", "700", "Text2", {"700 MB × 8388608 = 5872025600 bits"},
+             "Copy with unit", "5872025600 bits"},
+        };
+        for (const auto& row : rows) {
+            QVERIFY(ClickTab(window.get(), row.tab));
+            if (row.field) {
+                auto* input = find<QLineEdit>(row.field);
+                QTest::mouseClick(input, Qt::LeftButton);
+                Retype(input, row.text);
+            }
+            if (row.tab == 2) {  // megabytes
+                auto* list = find<QListWidget>("List1");
+                const QPoint megabytes = list->visualItemRect(list->item(5)).center();
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, megabytes);
+            }
+            QWidget* shown = find(row.result);
+            QTest::mouseMove(shown, shown->rect().center());
+            for (const QString& line : row.tooltip)
+                QTRY_VERIFY2(QToolTip::isVisible() && QToolTip::text().contains(line),
+                             qPrintable(QToolTip::text()));
+            QToolTip::hideText();
+            QVERIFY2(ChooseFromMenu(shown, row.item), row.result);
+            QTRY_COMPARE(QApplication::clipboard()->text(), QString(row.copied));
         }
-        if (tab == 2) {
-            auto* list = find<QListWidget>("List1");
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
-        }
-        QWidget* shown = find(result);
-        QVERIFY(shown);
-        QTest::mouseMove(shown, shown->rect().center());
-        QTRY_VERIFY(QToolTip::isVisible());
-        for (const QString& line : tooltipLines)
-            QVERIFY2(QToolTip::text().contains(line), qPrintable(QToolTip::text()));
-        QToolTip::hideText();
-
-        QVERIFY(ChooseFromMenu(shown, item));
-        QTRY_COMPARE(QApplication::clipboard()->text(), copied);
     }
 
     // A read-only box keeps the toolkit's own entries after ours.
@@ -129,34 +106,23 @@ private slots:
         QTRY_COMPARE(find<QLineEdit>("Text16")->selectedText(), QString("135"));
     }
 
-    void ctrlCCopiesTheFocusedSectionsAnswer_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<bool>("selectAll");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("length") << 0 << "txtMin" << false << "827";
-        QTest::newRow("a selection is copied as it is") << 0 << "txtSize" << true << "700";
-        QTest::newRow("hd option") << 1 << "Option1" << false << "1704";
-        QTest::newRow("audio option") << 1 << "Option6" << false << "135";
-        QTest::newRow("suggestion box") << 1 << "Text17" << false << "135";
-    }
-
     void ctrlCCopiesTheFocusedSectionsAnswer() {
-        QFETCH(int, tab);
-        QFETCH(QString, focus);
-        QFETCH(bool, selectAll);
-        QFETCH(QString, copied);
-        QVERIFY(ClickTab(window.get(), tab));
-        QWidget* control = find(focus);
-        QVERIFY(control);
-        control->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(control->hasFocus());
-        if (selectAll)
-            QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
-        else if (auto* edit = qobject_cast<QLineEdit*>(control))
-            edit->deselect();
-        QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), copied);
+        const struct { int tab; const char* focus; bool selectAll; const char* copied; } rows[] = {
+            {0, "txtMin", false, "827"}, {0, "txtSize", true, "700"},  // a selection is copied as it is
+            {1, "Option1", false, "1704"}, {1, "Option6", false, "135"}, {1, "Text17", false, "135"},
+        };
+        for (const auto& row : rows) {
+            QVERIFY(ClickTab(window.get(), row.tab));
+            QWidget* control = find(row.focus);
+            control->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(control->hasFocus());
+            if (row.selectAll)
+                QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+            else if (auto* edit = qobject_cast<QLineEdit*>(control))
+                edit->deselect();
+            QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), QString(row.copied));
+        }
     }
 
     // With a screen reader listening, each result describes itself by its working.
