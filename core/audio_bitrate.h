@@ -13,13 +13,38 @@ namespace tessaly {
 // The WAV audio inside the AVI: its sampling rate, or None when the AVI holds no WAV audio.
 enum class WavAudio { None, Rate48kHz, Rate44kHz };
 
+// The fields, numbered as AudioBitrateOutcome::failedField names them.
+enum class AudioBitrateField { Length, AviSize, DesiredSize };
+
+// What each step of a run used and gave, in the order the steps ran; a step that did not run
+// leaves its values 0. Sizes in MB.
+struct AudioBitrateSteps {
+    WavAudio wav = WavAudio::None;  // the WAV audio the run assumed
+    double length = 0;       // min
+    double seconds = 0;      // length x 60
+    double wavRate = 0;      // kB/s, 0 without WAV audio
+    double wavSize = 0;      // seconds x WAV rate / 1024
+    double aviSize = 0;
+    double videoSize = 0;    // AVI size - WAV size
+    double desiredSize = 0;
+    double room = 0;         // desired size - video size
+    double bitrateExact = 0;  // kbit/s: room x 8 x 1024 / seconds
+    double bitrate = 0;       // rounded to whole kbit/s
+};
+
 struct AudioBitrateOutcome {
     std::optional<std::string> bitrateText;     // kbit/s, whole; only when the run completed
     std::optional<std::string> suggestionText;  // a step such as "128", or "too low"
     double bitrate = 0;
     std::optional<CalcFailure> failure;
     std::optional<Message> message;             // set for a zero length with room not zero
+    AudioBitrateSteps steps;
+    std::optional<AudioBitrateField> failedField;  // the field whose text stopped the run
 };
+
+// The lowest and the highest step a suggestion can be, in kbit/s.
+inline constexpr int kLowestSuggestion = 64;
+inline constexpr int kHighestSuggestion = 384;
 
 // The suggestion for a whole-number bitrate: the largest of 64, 96, 112, 128, 160, 192, 224,
 // 256, 320 and 384 that does not exceed it, or "too low" below 64:

@@ -27,6 +27,7 @@ double BitsPerUnit(DataUnit unit) {
 Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
                        const Separators& separators) {
     Conversion conversion;
+    conversion.unit = unit;
     if (!unit)
         return conversion;
 
@@ -43,13 +44,19 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
                 number = s.number(input);
                 haveNumber = true;
             }
-            double value = 0;
+            ConversionStep& step = conversion.steps[box];
             if (box < selected) {
-                value = s.mul(number, BitsPerUnit(*unit) / BitsPerUnit(static_cast<DataUnit>(box)));
+                step.from = number;
+                step.factor = BitsPerUnit(*unit) / BitsPerUnit(static_cast<DataUnit>(box));
+                step.result = s.mul(step.from, step.factor);
             } else {
-                value = s.div(box == selected + 1 ? number : smaller, kLadder[box - 1]);
-                smaller = value;
+                step.from = box == selected + 1 ? number : smaller;
+                step.factor = kLadder[box - 1];
+                step.divides = true;
+                step.result = s.div(step.from, step.factor);
+                smaller = step.result;
             }
+            const double value = step.result;
             if (s.failed())
                 break;
             conversion.texts[box] = NumberToText(value, separators.decimal);
@@ -57,6 +64,7 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
         conversion.written = box + 1;
     }
 
+    conversion.number = number;
     conversion.failure = s.failure();
     conversion.message = MessageFor(s.failure(), CalcFailure::NotANumber, kMessage);
     // A number too large to show in bits has no conversion either; leaving the previous

@@ -23,6 +23,15 @@ std::optional<DataUnit> DataUnitAt(int index);
 // Size of each unit in bits: 1, 8, 1024, 8192, 2^20, 2^23, 2^30, 2^33.
 double BitsPerUnit(DataUnit unit);
 
+// How one box's value was reached: `from` (the input's number, or the next smaller unit's value
+// for a larger unit) times or divided by `factor`.
+struct ConversionStep {
+    double from = 0;
+    double factor = 0;
+    bool divides = false;
+    double result = 0;
+};
+
 struct Conversion {
     // The texts for the eight boxes, bits first; only the first `written` were written
     // before the conversion ended.
@@ -32,6 +41,11 @@ struct Conversion {
     std::optional<Message> message;  // the input is not a number
     // After the message (if any), every box shows "-": the input has no conversion to show.
     bool clearAll = false;
+    // The input's number and each box's step, for the boxes written; the selected unit's box,
+    // which shows the input as typed, has no step.
+    std::optional<DataUnit> unit;
+    double number = 0;
+    std::array<ConversionStep, kDataUnitCount> steps{};
 };
 
 // Converts `input` in `unit` to all eight units. The selected unit's box gets the input text

@@ -8,25 +8,36 @@ constexpr Message kMessage{"Pleast enter a positive number.", "You must enter a 
 
 HdSpaceOutcome CalcHDSpace(std::string_view length, std::string_view videoBitrate, HdAudio audio,
                            std::string_view otherBitrate, const Separators& separators) {
-    Steps s(separators);
-    const double seconds = s.mul(s.number(length), 60);
-    double audioRate = 0;  // no option selected: no audio
-    if (audio == HdAudio::Wav48kHz)
-        audioRate = kWav48kHzRate;
-    if (audio == HdAudio::Wav44kHz)
-        audioRate = kWav44kHzRate;
-    if (audio == HdAudio::OtherBitrate)
-        audioRate = s.div(s.number(otherBitrate), 8);
-    const double videoSize = s.round(s.div(s.div(s.mul(seconds, s.number(videoBitrate)), 8), 1024), 1);
-    const double audioSize = s.round(s.div(s.mul(seconds, audioRate), 1024), 1);
-    const double spaceRequired = s.round(s.add(videoSize, audioSize), 0);
-
     HdSpaceOutcome outcome;
+    HdSpaceSteps& w = outcome.steps;
+    Steps s(separators);
+    w.audio = audio;
+    w.length = s.number(length, static_cast<int>(HdSpaceField::Length));
+    w.seconds = s.mul(w.length, 60);
+    // no option selected: no audio
+    if (audio == HdAudio::Wav48kHz)
+        w.audioRate = kWav48kHzRate;
+    if (audio == HdAudio::Wav44kHz)
+        w.audioRate = kWav44kHzRate;
+    if (audio == HdAudio::OtherBitrate) {
+        w.otherBitrate = s.number(otherBitrate, static_cast<int>(HdSpaceField::OtherBitrate));
+        w.audioRate = s.div(w.otherBitrate, 8);
+    }
+    w.videoBitrate = s.number(videoBitrate, static_cast<int>(HdSpaceField::VideoBitrate));
+    w.videoSizeExact = s.div(s.div(s.mul(w.seconds, w.videoBitrate), 8), 1024);
+    w.videoSize = s.round(w.videoSizeExact, 1);
+    w.audioSizeExact = s.div(s.mul(w.seconds, w.audioRate), 1024);
+    w.audioSize = s.round(w.audioSizeExact, 1);
+    w.total = s.add(w.videoSize, w.audioSize);
+    w.spaceRequired = s.round(w.total, 0);
+
     outcome.failure = s.failure();
     outcome.message = MessageFor(s.failure(), CalcFailure::DivisionByZero, kMessage);
+    if (s.failedField() >= 0)
+        outcome.failedField = static_cast<HdSpaceField>(s.failedField());
     if (!s.failed()) {
-        outcome.spaceRequired = spaceRequired;
-        outcome.text = NumberToText(spaceRequired, separators.decimal);
+        outcome.spaceRequired = w.spaceRequired;
+        outcome.text = NumberToText(w.spaceRequired, separators.decimal);
     }
     return outcome;
 }

@@ -18,11 +18,33 @@ enum class HdAudio { None, Wav48kHz, Wav44kHz, OtherBitrate };
 inline constexpr double kWav48kHzRate = 187.5;
 inline constexpr double kWav44kHzRate = 172.266;
 
+// The fields, numbered as HdSpaceOutcome::failedField names them.
+enum class HdSpaceField { Length, VideoBitrate, OtherBitrate };
+
+// What each step of a run used and gave, in the order the steps ran; a step that did not run
+// leaves its values 0. Sizes in MB.
+struct HdSpaceSteps {
+    HdAudio audio = HdAudio::None;  // the option the run used
+    double length = 0;        // min
+    double seconds = 0;       // length x 60
+    double otherBitrate = 0;  // kbit/s, the combo's number; only for HdAudio::OtherBitrate
+    double audioRate = 0;     // kB/s: a WAV rate, the other bitrate / 8, or 0 for no audio
+    double videoBitrate = 0;  // kbit/s
+    double videoSizeExact = 0;  // seconds x video bitrate / 8 / 1024
+    double videoSize = 0;       // rounded to one decimal
+    double audioSizeExact = 0;  // seconds x audio rate / 1024
+    double audioSize = 0;       // rounded to one decimal
+    double total = 0;           // video size + audio size
+    double spaceRequired = 0;   // rounded to whole MB
+};
+
 struct HdSpaceOutcome {
     std::optional<std::string> text;  // the space required in MB, only when the run completed
     double spaceRequired = 0;
     std::optional<CalcFailure> failure;
     std::optional<Message> message;   // armed like the other calculators, though it divides by constants only
+    HdSpaceSteps steps;
+    std::optional<HdSpaceField> failedField;  // the field whose text stopped the run
 };
 
 // Length in minutes and video bitrate in kbit/s as typed; `otherBitrate` is the combo's text

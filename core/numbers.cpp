@@ -252,11 +252,23 @@ std::string NumberToText(double x, std::string_view decimal) {
     return text;
 }
 
-double Steps::number(std::string_view text) {
+std::string ApproximateText(double x, int places, std::string_view decimal) {
+    std::string text = NumberToText(x, decimal);
+    const auto point = text.find(decimal);
+    if (point == std::string::npos || text.find('E') != std::string::npos ||
+        text.size() - point - decimal.size() <= static_cast<std::size_t>(places))
+        return text;
+    return NumberToText(RoundHalfEven(x, places), decimal) + "\u2026";
+}
+
+double Steps::number(std::string_view text, int field) {
     if (failed())
         return 0;
     const auto result = FieldToNumber(text, separators_);
-    return result.ok() ? result.value : fail(*result.failure);
+    if (result.ok())
+        return result.value;
+    failedField_ = field;
+    return fail(*result.failure);
 }
 
 double Steps::checked(double result) {

@@ -52,6 +52,11 @@ double RoundHalfEven(double x, int places);
 //   1e15 -> "1E+15", 2^53 -> "9.00719925474099E+15", 1/3 -> "0.333333333333333", -0.0 -> "0"
 std::string NumberToText(double x, std::string_view decimal = ".");
 
+// Writes x as NumberToText does when it has at most `places` decimals, and otherwise rounded
+// to `places` decimals and marked with an ellipsis, for showing a value that a later step rounds:
+//   (93.75, 2) -> "93.75", (827.387733, 2) -> "827.39…", (1e-7, 2) -> "1E-07", (0.999, 2) -> "1…"
+std::string ApproximateText(double x, int places, std::string_view decimal = ".");
+
 // Checked arithmetic for one run of a calculator, the heart of the calculation frame.
 // The first failing step is remembered and every later step does nothing and gives 0,
 // so a routine reads as the plain list of its statements and still stops at its first
@@ -60,8 +65,9 @@ class Steps {
 public:
     explicit Steps(const Separators& separators) : separators_(separators) {}
 
-    // A field's text, converted at the step that first uses it.
-    double number(std::string_view text);
+    // A field's text, converted at the step that first uses it. `field` is the calculator's
+    // own number for the field, kept when its text stops the run.
+    double number(std::string_view text, int field = -1);
 
     double add(double a, double b);
     double sub(double a, double b);
@@ -72,6 +78,9 @@ public:
 
     bool failed() const { return failure_.has_value(); }
     std::optional<CalcFailure> failure() const { return failure_; }
+    // The field whose text stopped the run (not a number, or beyond a double's range), or -1
+    // when the run completed or a step of arithmetic stopped it.
+    int failedField() const { return failedField_; }
 
 private:
     double checked(double result);
@@ -79,6 +88,7 @@ private:
 
     const Separators& separators_;
     std::optional<CalcFailure> failure_;
+    int failedField_ = -1;
 };
 
 // The message a calculator shows when its own kind of failure ends it.

@@ -17,11 +17,30 @@ struct VideoBitrateTexts {
     std::string videoData;     // MB, as computed
 };
 
+// The fields, numbered as VideoBitrateOutcome::failedField names them.
+enum class VideoBitrateField { Length, AudioBitrate, Size };
+
+// What each step of a run used and gave, in the order the steps ran; a step that did not run
+// leaves its values 0. Sizes in MB, bitrates in kbit/s.
+struct VideoBitrateSteps {
+    double length = 0;         // min
+    double seconds = 0;        // length x 60
+    double audioBitrate = 0;
+    double audioDataExact = 0;  // audio bitrate / 8 x seconds / 1024
+    double audioData = 0;       // rounded to whole MB
+    double size = 0;
+    double videoData = 0;       // size - audio data
+    double videoBitrateExact = 0;  // video data x 1024 x 8 / seconds
+    double videoBitrate = 0;       // rounded to whole kbit/s
+};
+
 struct VideoBitrateOutcome {
     std::optional<VideoBitrateTexts> texts;  // only when the run completed
     double videoBitrate = 0;                 // the routine's result, when it completed
     std::optional<CalcFailure> failure;
     std::optional<Message> message;          // set for a zero length with a non-zero size
+    VideoBitrateSteps steps;
+    std::optional<VideoBitrateField> failedField;  // the field whose text stopped the run
 };
 
 // Length in minutes, audio bitrate in kbit/s, desired size in MB, all as typed.

@@ -10,6 +10,7 @@
 #include "ui/audio_hd_controls.h"
 #include "ui/design.h"
 #include "ui/message.h"
+#include "ui/results.h"
 #include "ui/text.h"
 
 namespace tessaly::ui {
@@ -79,6 +80,13 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     QWidget::setTabOrder(text17_, option6_);
     QWidget::setTabOrder(option6_, option7_);
 
+    results_ = new Results(this);
+    const auto working = [this] { return AudioBitrateWorking(runs_, FromUtf8(separators_.decimal)); };
+    results_->add(text16_, QStringLiteral("kbit/s"), working);
+    results_->add(text17_, QStringLiteral("kbit/s"), working);
+    results_->copyOnCtrlC({text13_, text14_, option4_, option5_, option6_, option7_, text15_, text16_, text17_},
+                          text16_);
+
     for (QLineEdit* input : {text13_, text14_, text15_})
         connect(input, &QLineEdit::textChanged, this, &AudioBitrateSection::recalculate);
     connect(option4_, &QRadioButton::clicked, this, &AudioBitrateSection::chooseWav);
@@ -124,6 +132,8 @@ void AudioBitrateSection::recalculate() {
         wav = WavAudio::Rate44kHz;
     const AudioBitrateOutcome outcome = CalcAudioBitrate(Utf8(text13_->text()), Utf8(text14_->text()),
                                                          Utf8(text15_->text()), wav, separators_);
+    runs_.record(outcome);
+    results_->changed();
     if (outcome.bitrateText) {
         text16_->setText(FromUtf8(*outcome.bitrateText));
         text17_->setText(FromUtf8(*outcome.suggestionText));

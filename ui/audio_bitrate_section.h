@@ -4,7 +4,9 @@
 
 #include <QObject>
 
+#include "core/audio_bitrate.h"
 #include "core/numbers.h"
+#include "ui/working.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -12,6 +14,8 @@ class QRadioButton;
 class QWidget;
 
 namespace tessaly::ui {
+
+class Results;
 
 class AudioBitrateSection : public QObject {
     Q_OBJECT
@@ -41,6 +45,8 @@ private:
     QRadioButton* option6_;
     QRadioButton* option7_;
     QButtonGroup* rateGroup_;
+    Results* results_;
+    RunRecord<AudioBitrateOutcome> runs_;
 };
 
 }  // namespace tessaly::ui

@@ -9,6 +9,7 @@
 #include "ui/artwork.h"
 #include "ui/design.h"
 #include "ui/message.h"
+#include "ui/results.h"
 #include "ui/text.h"
 
 namespace tessaly::ui {
@@ -118,6 +119,12 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
 
     for (QLineEdit* input : {txtSize_, txtAudBit_, txtMin_})
         connect(input, &QLineEdit::textChanged, this, &BitrateTab::recalculate);
+    results_ = new Results(this);
+    const auto working = [this] { return VideoBitrateWorking(runs_, FromUtf8(separators_.decimal)); };
+    results_->add(txtVidBit_, QStringLiteral("kbit/s"), working);
+    results_->add(audData_, QStringLiteral("MB"), working);
+    results_->add(lblVidData_, QStringLiteral("MB"), working);
+    results_->copyOnCtrlC({txtSize_, txtAudBit_, txtMin_, command1_, command3_}, txtVidBit_);
     connect(command1_, &QPushButton::clicked, this, &BitrateTab::exitRequested);
     connect(command3_, &QPushButton::clicked, this, &BitrateTab::exitRequested);
 }
@@ -127,6 +134,8 @@ void BitrateTab::loadDefaults() { txtMin_->setText(QStringLiteral("100")); }
 void BitrateTab::recalculate() {
     const VideoBitrateOutcome outcome = CalcVideoBitrate(Utf8(txtMin_->text()), Utf8(txtAudBit_->text()),
                                                          Utf8(txtSize_->text()), separators_);
+    runs_.record(outcome);
+    results_->changed();
     if (outcome.texts) {
         txtVidBit_->setText(FromUtf8(outcome.texts->videoBitrate));
         ShowResult(audData_, FromUtf8(outcome.texts->audioData));

@@ -2,13 +2,17 @@
 #pragma once
 
 #include "core/numbers.h"
+#include "core/video_bitrate.h"
 #include "ui/tab_page.h"
+#include "ui/working.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace tessaly::ui {
+
+class Results;
 
 class BitrateTab : public TabPage {
     Q_OBJECT
@@ -34,6 +38,8 @@ private:
     QLabel* lblVidData_;
     QPushButton* command1_;
     QPushButton* command3_;
+    Results* results_;
+    RunRecord<VideoBitrateOutcome> runs_;
 };
 
 }  // namespace tessaly::ui

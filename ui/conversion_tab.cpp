@@ -9,7 +9,9 @@
 
 #include "ui/design.h"
 #include "ui/message.h"
+#include "ui/results.h"
 #include "ui/text.h"
+#include "ui/working.h"
 
 namespace tessaly::ui {
 
@@ -114,6 +116,13 @@ ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(Loc
     addEtchedRectangle(450, 5190, 5580, 6120);
     addStroke({QLine(0, 0, 5085, 0), QPalette::Dark, 1});
 
+    results_ = new Results(this);
+    for (std::size_t box = 0; box < kDataUnitCount; ++box) {
+        results_->add(outputs_[box], DataUnitSymbol(box),
+                      [this, box] { return ConversionWorking(latest_, box, FromUtf8(separators_.decimal)); });
+        results_->copyOnCtrlC({outputs_[box]}, outputs_[box]);
+    }
+
     QWidget::setTabOrder(text1_, list1_);
     QWidget::setTabOrder(list1_, command5_);
 
@@ -153,6 +162,8 @@ void ConversionTab::convert() {
     const QList<QListWidgetItem*> selected = list1_->selectedItems();
     const int row = selected.isEmpty() ? -1 : list1_->row(selected.first());
     const Conversion conversion = ConvertData(Utf8(text1_->text()), DataUnitAt(row), separators_);
+    latest_ = conversion;
+    results_->changed();
 
     const auto show = [this](std::size_t box, const QString& text) {
         outputs_[box]->setText(text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "core/data_units.h"
 #include "core/numbers.h"
@@ -12,6 +13,8 @@ class QListWidget;
 class QPushButton;
 
 namespace tessaly::ui {
+
+class Results;
 
 class ConversionTab : public TabPage {
     Q_OBJECT
@@ -38,6 +41,8 @@ private:
     QListWidget* list1_;
     std::array<QLineEdit*, kDataUnitCount> outputs_{};
     QPushButton* command5_;
+    Results* results_;
+    std::optional<Conversion> latest_;
     // Whether the mouse press now in progress has already converted by changing the selection,
     // so that its click does not convert a second time.
     bool pressConverted_ = false;

@@ -13,6 +13,7 @@
 #include "ui/audio_hd_controls.h"
 #include "ui/design.h"
 #include "ui/message.h"
+#include "ui/results.h"
 #include "ui/text.h"
 
 namespace tessaly::ui {
@@ -75,6 +76,11 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     QWidget::setTabOrder(option2_, option3_);
     QWidget::setTabOrder(option3_, combo1_);
 
+    results_ = new Results(this);
+    results_->add(label44_, QStringLiteral("MB"),
+                  [this] { return HdSpaceWorking(runs_, FromUtf8(separators_.decimal)); });
+    results_->copyOnCtrlC({text10_, text11_, option1_, option2_, option3_, combo1_}, label44_);
+
     connect(text10_, &QLineEdit::textChanged, this, &HdSpaceSection::recalculate);
     connect(text11_, &QLineEdit::textChanged, this, &HdSpaceSection::recalculate);
     // Typing in the combo or choosing from its list changes its text; a choice that leaves
@@ -128,6 +134,8 @@ void HdSpaceSection::recalculate() {
         audio = HdAudio::OtherBitrate;
     const HdSpaceOutcome outcome = CalcHDSpace(Utf8(text10_->text()), Utf8(text11_->text()), audio,
                                                Utf8(combo1_->currentText()), separators_);
+    runs_.record(outcome);
+    results_->changed();
     if (outcome.text)
         ShowResult(label44_, FromUtf8(*outcome.text));
     if (outcome.message)

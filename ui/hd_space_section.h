@@ -4,7 +4,9 @@
 
 #include <QObject>
 
+#include "core/hd_space.h"
 #include "core/numbers.h"
+#include "ui/working.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -14,6 +16,8 @@ class QRadioButton;
 class QWidget;
 
 namespace tessaly::ui {
+
+class Results;
 
 class HdSpaceSection : public QObject {
     Q_OBJECT
@@ -45,6 +49,8 @@ private:
     QButtonGroup* audioGroup_;
     QComboBox* combo1_;
     QLabel* label44_;
+    Results* results_;
+    RunRecord<HdSpaceOutcome> runs_;
 };
 
 }  // namespace tessaly::ui
