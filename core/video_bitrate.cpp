@@ -19,6 +19,8 @@ VideoBitrateOutcome CalcVideoBitrate(std::string_view length, std::string_view a
     outcome.message = MessageFor(s.failure(), CalcFailure::DivisionByZero, kMessage);
     if (!s.failed()) {
         outcome.videoBitrate = videoBitrate;
+        outcome.audioData = audioData;
+        outcome.videoData = videoData;
         outcome.texts = VideoBitrateTexts{NumberToText(videoBitrate, separators.decimal),
                                           NumberToText(audioData, separators.decimal),
                                           NumberToText(videoData, separators.decimal)};

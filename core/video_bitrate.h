@@ -20,6 +20,8 @@ struct VideoBitrateTexts {
 struct VideoBitrateOutcome {
     std::optional<VideoBitrateTexts> texts;  // only when the run completed
     double videoBitrate = 0;                 // the routine's result, when it completed
+    double audioData = 0;                    // the numbers behind the two shares' texts
+    double videoData = 0;
     std::optional<CalcFailure> failure;
     std::optional<Message> message;          // set for a zero length with a non-zero size
 };
