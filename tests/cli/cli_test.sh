@@ -48,6 +48,7 @@ row 0 "convert 1,024 kilobits --to kb" "1024" ""
 row 0 "convert --to bytes -5 kB" "-5120" ""
 row 0 "video --help" "usage: tessaly-bitrate-calc video ..." ""
 row 0 "--version" "tessaly-bitrate-calc ..." ""
+row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
 
 # Negative results: shown, with the reason on stderr.
 row 0 "video --length 100 --audio 128 --size 50 --value" "-60" \
@@ -59,6 +60,7 @@ row 0 "audio --length -100 --avi-size 1700 --size 2000 --no-wav --value" "-410" 
 row 1 "video --length 1O0 --audio 128 --size 700" "" '--length: not a number: "1O0"'
 row 1 "video --length 100 --audio 128 --size 1e999" "" '--size: too large: "1e999"'
 row 1 "video --length 0 --audio 128 --size 700" "" "--length: must not be zero"
+row 1 "video --length 1e-310 --audio 128 --size 700" "" '--length: too small: "1e-310"'
 row 1 "audio --length 0 --avi-size 700 --size 700 --no-wav" "" "--length: must not be zero"
 row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
 row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
@@ -71,10 +73,12 @@ row 2 "video --length 100 --audio 128 --size 700 --frob" "" "unknown option --fr
 row 2 "video --length 100 --audio 128" "" "missing option --size"
 row 2 "video --length 1 --length 2 --audio 128 --size 700" "" "option --length given twice"
 row 2 "video --audio 128 --size 700 --length" "" "option --length needs a value"
+row 2 "video --length 100 --audio 128 --size 700 --json=1" "" "option --json takes no value"
+row 2 "video --length 100 --audio 128 --size 700 extra" "" 'unexpected argument "extra"'
 row 2 "video --length 100 --audio 128 --size 700 --value --json" "" "--value and --json exclude each other"
 row 2 "hd-space --length 100 --video 827 --wav 32" "" '--wav takes 48 or 44.1, not "32"'
 row 2 "audio --length 100 --avi-size 1700 --size 700 --wav 48 --no-wav" "" "--wav and --no-wav exclude each other"
-row 2 "convert 1 MB extra" "" 'unexpected argument "extra"'
+row 2 "convert" "" "missing VALUE and UNIT"
 row 2 "convert 1 mb" "" 'unknown unit "mb" (bits bytes kb kB Mbit MB Gbit GB, or kilobits ... gigabytes)'
 
 rm -f /tmp/cli_test_err.$$
