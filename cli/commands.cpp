@@ -48,18 +48,19 @@ ValueError Diagnose(std::span<const Input> inputs, const Input* divisor) {
         return {divisor->name + ": must not be zero"};
 
     const Input* extreme = nullptr;
-    double furthest = -1;
+    double furthest = -1;  // decimal orders of magnitude from 1
+    double magnitude = 0;
     for (const Input& input : inputs) {
-        const double magnitude = std::fabs(FieldToNumber(input.text, kSeparators).value);
-        if (magnitude > 0 && std::fabs(std::log10(magnitude)) > furthest) {
-            furthest = std::fabs(std::log10(magnitude));
+        const double m = std::fabs(FieldToNumber(input.text, kSeparators).value);
+        if (m > 0 && std::fabs(std::log10(m)) > furthest) {
+            furthest = std::fabs(std::log10(m));
+            magnitude = m;
             extreme = &input;
         }
     }
     if (!extreme)
         return {"no result for these values"};
-    const bool large = std::fabs(FieldToNumber(extreme->text, kSeparators).value) >= 1;
-    return {extreme->name + (large ? ": too large: " : ": too small: ") + quoted(*extreme)};
+    return {extreme->name + (magnitude >= 1 ? ": too large: " : ": too small: ") + quoted(*extreme)};
 }
 
 // A negative result is shown, as the window shows it, with the reason on standard error.
