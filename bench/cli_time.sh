@@ -49,12 +49,9 @@ for _ in $(seq "$rounds"); do
     done
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source bench/median.sh
 declare -A wall cpus
-for name in "${names[@]}"; do
-    wall[$name]=$(cut -d' ' -f1 "$work/$name" | median)
-    cpus[$name]=$(cut -d' ' -f2 "$work/$name" | median)
-done
+column_medians wall cpus "$work" "${names[@]}"
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 echo "median per start over $rounds rounds of $batch starts; ratios to printf (target 2x)"
