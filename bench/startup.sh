@@ -38,12 +38,9 @@ for _ in $(seq "$runs"); do
     for name in "${names[@]}"; do "$bench/first_paint" ${commands[$name]} >>"$work/$name"; done
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source bench/median.sh
 declare -A ms kb
-for name in "${names[@]}"; do
-    ms[$name]=$(cut -d' ' -f1 "$work/$name" | median)
-    kb[$name]=$(cut -d' ' -f2 "$work/$name" | median)
-done
+column_medians ms kb "$work" "${names[@]}"
 
 echo "census: ${census[*]}"
 echo "medians of $runs starts each"

@@ -60,11 +60,14 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
             if (s.failed())
                 break;
             conversion.texts[box] = NumberToText(value, separators.decimal);
+            conversion.values[box] = value;
         }
         conversion.written = box + 1;
     }
 
     conversion.number = number;
+    if (!s.failed())
+        conversion.values[selected] = number;
     conversion.failure = s.failure();
     conversion.message = MessageFor(s.failure(), CalcFailure::NotANumber, kMessage);
     // A number too large to show in bits has no conversion either; leaving the previous

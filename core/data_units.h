@@ -37,6 +37,9 @@ struct Conversion {
     // before the conversion ended.
     std::array<std::string, kDataUnitCount> texts;
     std::size_t written = 0;
+    // The numbers behind the texts, for a conversion that completed; the selected unit's is
+    // the input's number.
+    std::array<double, kDataUnitCount> values{};
     std::optional<CalcFailure> failure;
     std::optional<Message> message;  // the input is not a number
     // After the message (if any), every box shows "-": the input has no conversion to show.

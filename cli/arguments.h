@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Reading a command's arguments: options named "--name", with or without a value, in any
+// order, and the positional arguments between them.
+#pragma once
+
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaly::cli {
+
+// A mistake in how the program was called: the message names it, and the caller prints the
+// usage after it and exits with status 2.
+struct UsageError {
+    std::string message;
+};
+
+// An option a command accepts, named without its leading "--"; a flag takes no value.
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue = true;
+};
+
+struct Arguments {
+    std::map<std::string, std::string, std::less<>> options;  // name -> value, "" for a flag
+    std::vector<std::string_view> positionals;
+
+    bool has(std::string_view name) const { return options.find(name) != options.end(); }
+    // The option's value; "" when it was not given.
+    std::string_view get(std::string_view name) const;
+    // The value of an option the command cannot do without.
+    std::string_view require(std::string_view name) const;
+    // At most one of the two options may be given.
+    void exclusive(std::string_view first, std::string_view second) const;
+};
+
+// "--name value" and "--name=value" both give a value; the word after a value-taking option is
+// its value even when it starts with "-", so negative numbers need no "=". "--" ends the
+// options. An unknown option, a repeated one, a missing value or a value given to a flag is
+// a UsageError.
+//   {"--length", "-100", "--size=700", "5"} -> length "-100", size "700", positional "5"
+Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionSpec> specs);
+
+}  // namespace tessaly::cli

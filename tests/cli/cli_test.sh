@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs tessaly-bitrate-calc on worked rows and on every kind of failure and usage error, and
+# checks standard output, standard error and the exit status of each. The numbers themselves
+# are the core tests' business; these rows pin what the command adds: option forms, the three
+# output forms, the messages and the statuses.
+#   cli_test.sh PROGRAM
+set -uf  # no globbing: the rows' words are split on blanks and nothing else
+program=$1
+failures=0
+nl=$'\n'
+
+# row STATUS "ARGUMENTS" "STDOUT" "STDERR": an expected stdout ending in " ..." is a prefix;
+# with status 2 only the message is given, and the usage must follow it.
+row() {
+    local status=$1 args=$2 want_out=$3 want_err=$4 out err got
+    out=$("$program" $args 2>/tmp/cli_test_err.$$)
+    got=$?
+    err=$(</tmp/cli_test_err.$$)
+    [[ $want_err ]] && want_err="tessaly-bitrate-calc: $want_err"
+    if ((status == 2)) && [[ $err == "$want_err${nl}usage: "* ]]; then err=$want_err; fi
+    if [[ $want_out == *" ..." ]]; then out=${out:0:${#want_out}-4}; want_out=${want_out% ...}; fi
+    if [[ $got != "$status" || $out != "$want_out" || $err != "$want_err" ]]; then
+        printf 'FAIL: %s\n  status %s, want %s\n  stdout: %s\n  want:   %s\n  stderr: %s\n  want:   %s\n' \
+            "$args" "$got" "$status" "$out" "$want_out" "$err" "$want_err"
+        failures=$((failures + 1))
+    fi
+}
+
+# Worked rows, one for each command and output form.
+row 0 "video --length 100 --audio 128 --size 700" \
+    "video bitrate: 827 kbit/s${nl}total audio data: 94 MB${nl}total video data: 606 MB" ""
+row 0 "video --size=700 --audio=128 --length=120 --json" \
+    '{"video_bitrate_kbit_s":669,"audio_data_mb":112,"video_data_mb":588}' ""
+row 0 "hd-space --length 119 --video 1500 --wav 44.1" "space required on hard drive: 2509 MB" ""
+row 0 "hd-space --audio 128 --length 100 --video 827 --value" "700" ""
+row 0 "audio --length 100 --avi-size 600 --size 700 --no-wav" \
+    "calculated audio bitrate: 137 kbit/s${nl}suggested bitrate: 128 kbit/s" ""
+row 0 "audio --length 100 --avi-size 1700 --size 700 --wav 44.1 --json" \
+    '{"audio_bitrate_kbit_s":13,"suggested_bitrate_kbit_s":null}' ""
+row 0 "audio --length 100 --avi-size 700.1 --size 700 --no-wav --json" \
+    '{"audio_bitrate_kbit_s":0,"suggested_bitrate_kbit_s":null}' ""
+row 0 "convert 4.7 GB" "40372692582.4 bits${nl}5046586572.8 bytes${nl}39426457.6 kilobits${nl}4928307.2 kilobytes${nl}38502.4 megabits${nl}4812.8 megabytes${nl}37.6 gigabits${nl}4.7 gigabytes" ""
+row 0 "convert 1 bits --json" '{"bits":1,"bytes":0.125,"kilobits":0.0009765625,"kilobytes":0.0001220703125,"megabits":9.5367431640625e-07,"megabytes":1.1920928955078125e-07,"gigabits":9.313225746154785e-10,"gigabytes":1.1641532182693481e-10}' ""
+row 0 "convert 1,024 kilobits --to kb" "1024" ""
+row 0 "convert --to bytes -5 kB" "-5120" ""
+row 0 "video --help" "usage: tessaly-bitrate-calc video ..." ""
+row 0 "--version" "tessaly-bitrate-calc ..." ""
+row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
+
+# Negative results: shown, with the reason on stderr.
+row 0 "video --length 100 --audio 128 --size 50 --value" "-60" \
+    "warning: the audio alone needs more than the desired size, so the video's share is negative"
+row 0 "audio --length -100 --avi-size 1700 --size 2000 --no-wav --value" "-410" \
+    "warning: a result is negative because --length is negative"
+
+# Values without a result: one line naming the option, nothing on stdout, status 1.
+row 1 "video --length 1O0 --audio 128 --size 700" "" '--length: not a number: "1O0"'
+row 1 "video --length 100 --audio 128 --size 1e999" "" '--size: too large: "1e999"'
+row 1 "video --length 0 --audio 128 --size 700" "" "--length: must not be zero"
+row 1 "video --length 1e-310 --audio 128 --size 700" "" '--length: too small: "1e-310"'
+row 1 "audio --length 0 --avi-size 700 --size 700 --no-wav" "" "--length: must not be zero"
+row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
+row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
+row 1 "convert 1E300 GB" "" 'value: too large: "1E300"'
+
+# Usage errors: the message, then the usage, status 2.
+row 2 "" "" "no command given"
+row 2 "encode" "" 'unknown command "encode"'
+row 2 "video --length 100 --audio 128 --size 700 --frob" "" "unknown option --frob"
+row 2 "video --length 100 --audio 128" "" "missing option --size"
+row 2 "video --length 1 --length 2 --audio 128 --size 700" "" "option --length given twice"
+row 2 "video --audio 128 --size 700 --length" "" "option --length needs a value"
+row 2 "video --length 100 --audio 128 --size 700 --json=1" "" "option --json takes no value"
+row 2 "video --length 100 --audio 128 --size 700 extra" "" 'unexpected argument "extra"'
+row 2 "video --length 100 --audio 128 --size 700 --value --json" "" "--value and --json exclude each other"
+row 2 "hd-space --length 100 --video 827 --wav 32" "" '--wav takes 48 or 44.1, not "32"'
+row 2 "audio --length 100 --avi-size 1700 --size 700 --wav 48 --no-wav" "" "--wav and --no-wav exclude each other"
+row 2 "convert" "" "missing VALUE and UNIT"
+row 2 "convert 1 mb" "" 'unknown unit "mb" (bits bytes kb kB Mbit MB Gbit GB, or kilobits ... gigabytes)'
+
+rm -f /tmp/cli_test_err.$$
+((failures == 0)) || { echo "$failures rows failed"; exit 1; }
+echo "all rows passed"

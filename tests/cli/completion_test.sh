@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Completes command lines with tessaly-bitrate-calc's bash completion, loaded the way
+# bash-completion loads it, and compares the offered words with each row's.
+#   completion_test.sh COMPLETION_SCRIPT
+source /usr/share/bash-completion/bash_completion || exit 1
+source "$1" || exit 1
+failures=0
+
+# row "COMMAND LINE, the cursor at its end" "OFFERED WORDS"
+row() {
+    local line=$1 want=$2
+    COMP_LINE=$line COMP_POINT=${#line}
+    read -r -a COMP_WORDS <<<"$line"
+    [[ $line == *" " ]] && COMP_WORDS+=("")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _tessaly_bitrate_calc tessaly-bitrate-calc "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    if [[ "${COMPREPLY[*]}" != "$want" ]]; then
+        printf 'FAIL: [%s]\n  offered: %s\n  want:    %s\n' "$line" "${COMPREPLY[*]}" "$want"
+        failures=$((failures + 1))
+    fi
+}
+
+row "tessaly-bitrate-calc " "video hd-space audio convert --help --version"
+row "tessaly-bitrate-calc video --length 100 --" "--audio --size --value --json --help"
+row "tessaly-bitrate-calc audio --length=100 --no" "--no-wav"
+row "tessaly-bitrate-calc hd-space --wav " "48 44.1"
+row "tessaly-bitrate-calc video --size " ""
+row "tessaly-bitrate-calc convert " ""
+row "tessaly-bitrate-calc convert 700 M" "Mbit MB"
+row "tessaly-bitrate-calc convert --to kB 700 gi" "gigabits gigabytes"
+row "tessaly-bitrate-calc convert 700 MB " ""
+
+((failures == 0)) || { echo "$failures rows failed"; exit 1; }
+echo "all rows passed"
