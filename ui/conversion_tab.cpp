@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/design.h"
+#include "ui/grounds.h"
 #include "ui/message.h"
 #include "ui/text.h"
 
@@ -98,13 +99,13 @@ ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(Loc
         QLabel* unit = MakeLabel(c, row.labelName, QString::fromLatin1(row.caption), {5535, row.labelTop, 1770, 360});
         unit->setFont(DesignFont(9.75));
         unit->setFrameStyle(QFrame::Box | QFrame::Plain);
-        SetBackground(unit, Qt::white);
+        SetGround(unit, Ground::Box);
     }
 
     QLabel* note = MakeLabel(c, "Label35", QString::fromLatin1(kNote), {495, 5265, 5010, 870},
                              Qt::AlignHCenter | Qt::AlignTop);
     note->setWordWrap(true);
-    SetBackground(note, QPalette::Midlight);
+    SetGround(note, Ground::Midlight);
 
     command5_ = new QPushButton(tr("Ex&it"), c);
     command5_->setObjectName(QStringLiteral("Command5"));
