@@ -51,6 +51,7 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     auto* wavGroup = new QButtonGroup(this);
     wavGroup->addButton(option4_);
     wavGroup->addButton(option5_);
+    TabIntoSelectedOption(wavGroup);
 
     QGroupBox* frame7 = MakeFrame(canvas, "Frame7", tr("WAV Audio Sampling rate"), {3690, 3840, 3570, 690});
     option6_ = MakeOption(frame7, "Option6", tr("48 KHz"), {540, 315, 870, 240});
@@ -59,6 +60,7 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     rateGroup_ = new QButtonGroup(this);
     rateGroup_->addButton(option6_);
     rateGroup_->addButton(option7_);
+    TabIntoSelectedOption(rateGroup_);
 
     QGroupBox* frame5 = MakeFrame(canvas, "Frame5", tr("Bitrate"), {3690, 4590, 3570, 1455});
     MakeCaption(frame5, "Label57", tr("Desired File Size (MB's):"), {135, 270, 1815, 285}, right);
