@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Takes a screenshot of each of the window's four tabs from the real program under Xvfb and
-# writes them to docs/, for the README. Needs xvfb, xdotool and imagemagick (for import).
+# writes them to docs/, for the README: once in the default light palette and once in a dark
+# one, KDE's Breeze Dark, which the program reads from a KDE colour scheme as on a KDE desktop.
+# Needs xvfb, xdotool and imagemagick (for import).
 #   tools/screenshots.sh [path/to/tessaly-bitrate]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,19 +11,48 @@ program=$(realpath "${1:-build/app/tessaly-bitrate}")
 [[ -x $program ]] || { echo "no program at $program; build it first (./dev test)" >&2; exit 1; }
 mkdir -p docs
 
-export TESSALY_PROGRAM=$program
+# Breeze Dark's colours, in the form of KDE's kdeglobals.
+dark=$(mktemp -d)
+trap 'rm -rf "$dark"' EXIT
+cat > "$dark/kdeglobals" <<'COLOURS'
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=239,240,241
+[Colors:Tooltip]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:View]
+BackgroundAlternate=49,54,59
+BackgroundNormal=35,38,41
+ForegroundNormal=239,240,241
+[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+COLOURS
+
+export TESSALY_PROGRAM=$program TESSALY_DARK=$dark
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     set -euo pipefail
-    LC_ALL=C.UTF-8 "$TESSALY_PROGRAM" & pid=$!
-    trap "kill $pid 2>/dev/null || true" EXIT
-    window=$(xdotool search --sync --name "^Tessaly Video Bitrate Calculator$" | head -1)
-    sleep 1
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    names=(bitrate-calculator audio-and-hd-space data-conversion info)
-    for tab in 0 1 2 3; do
-        # The four tabs share the strip evenly; click the middle of each caption.
-        xdotool mousemove --window "$window" $(( (2 * tab + 1) * WIDTH / 8 )) 10 click 1
-        sleep 0.5
-        import -window "$window" "docs/${names[$tab]}.png"
-        echo "docs/${names[$tab]}.png"
-    done'
+    # Starts the program with the environment given, clicks through its tabs and takes each one,
+    # named with the suffix given.
+    shoot() {
+        local suffix=$1; shift
+        env LC_ALL=C.UTF-8 "$@" "$TESSALY_PROGRAM" & pid=$!
+        window=$(xdotool search --sync --name "^Tessaly Video Bitrate Calculator$" | head -1)
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        names=(bitrate-calculator audio-and-hd-space data-conversion info)
+        for tab in 0 1 2 3; do
+            # The four tabs share the strip evenly; click the middle of each caption.
+            xdotool mousemove --window "$window" $(( (2 * tab + 1) * WIDTH / 8 )) 10 click 1
+            sleep 0.5
+            import -window "$window" "docs/${names[$tab]}$suffix.png"
+            echo "docs/${names[$tab]}$suffix.png"
+        done
+        kill $pid; wait $pid 2>/dev/null || true
+    }
+    shoot ""
+    shoot -dark XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$TESSALY_DARK"'
