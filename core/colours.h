@@ -35,7 +35,7 @@ Rgb ReadableText(Rgb ground, Rgb preferred);
 
 // The ground of results and notes: a shade of `page` moved towards `text` until it stands as far
 // apart from the page as the light grey {224, 224, 224} stands from the light page {239, 239, 239}.
-// {239, 239, 239} towards black gives {224, 224, 224}; black towards white gives {22, 22, 22}.
+// {239, 239, 239} towards black gives {224, 224, 224}; black towards white gives {21, 21, 21}.
 Rgb SetApart(Rgb page, Rgb text);
 
 }  // namespace tessaly
