@@ -11,27 +11,17 @@ program=$(realpath "${1:-build/app/tessaly-bitrate}")
 [[ -x $program ]] || { echo "no program at $program; build it first (./dev test)" >&2; exit 1; }
 mkdir -p docs
 
-# Breeze Dark's colours, in the form of KDE's kdeglobals.
+# Breeze Dark's colours, in the form of KDE's kdeglobals: the page, the buttons and the tooltips
+# share theirs; text boxes and lists are darker, selections blue.
 dark=$(mktemp -d)
 trap 'rm -rf "$dark"' EXIT
-cat > "$dark/kdeglobals" <<'COLOURS'
-[Colors:Button]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-[Colors:Selection]
-BackgroundNormal=61,174,233
-ForegroundNormal=239,240,241
-[Colors:Tooltip]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-[Colors:View]
-BackgroundAlternate=49,54,59
-BackgroundNormal=35,38,41
-ForegroundNormal=239,240,241
-[Colors:Window]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-COLOURS
+{
+    for group in Button Tooltip Window; do
+        printf '[Colors:%s]\nBackgroundNormal=49,54,59\nForegroundNormal=239,240,241\n' "$group"
+    done
+    printf '[Colors:View]\nBackgroundNormal=35,38,41\nBackgroundAlternate=49,54,59\nForegroundNormal=239,240,241\n'
+    printf '[Colors:Selection]\nBackgroundNormal=61,174,233\nForegroundNormal=239,240,241\n'
+} > "$dark/kdeglobals"
 
 export TESSALY_PROGRAM=$program TESSALY_DARK=$dark
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
