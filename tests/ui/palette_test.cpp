@@ -13,7 +13,9 @@
 
 namespace {
 
-tessaly::Rgb ToRgb(QRgb p) { return {uchar(qRed(p)), uchar(qGreen(p)), uchar(qBlue(p))}; }
+tessaly::Rgb ToRgb(QRgb p) {
+    return {uchar(qRed(p)), uchar(qGreen(p)), uchar(qBlue(p))};
+}
 
 // A control's text against what lies beneath it: the window grabbed as shown and with the
 // control's text colours transparent, each pixel set against the one beneath it. The glyphs'
@@ -45,21 +47,26 @@ class PaletteTest : public QObject, WindowTest {
         ClickTab(window.get(), 2);
         QTest::keyClicks(find("Text1"), amount);
         auto* list1 = find<QListWidget>("List1");
-        QTest::mouseClick(list1->viewport(), Qt::LeftButton, {}, list1->visualItemRect(list1->item(5)).center());
+        QTest::mouseClick(list1->viewport(), Qt::LeftButton, {},
+                          list1->visualItemRect(list1->item(5)).center());
         return list1;
     }
 
 private slots:
     void init() { window = OpenWindow(); }
-    void cleanup() { window.reset(); QApplication::setPalette(light); }
+    void cleanup() {
+        window.reset();
+        QApplication::setPalette(light);
+    }
 
     void everyTextReads_data() {
         QTest::addColumn<QPalette>("palette");  // text, button, light, dark, mid, text, bright, base, page
         QTest::newRow("light") << light;
-        QTest::newRow("dark (Breeze Dark)") << QPalette(QColor(239, 240, 241), QColor(49, 54, 59), QColor(71, 78, 85),
-            QColor(24, 27, 29), QColor(24, 27, 29), QColor(239, 240, 241), Qt::white, QColor(35, 38, 41), QColor(49, 54, 59));
-        QTest::newRow("high contrast") << QPalette(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::white,
-                                                   Qt::white, Qt::black, Qt::black);
+        QTest::newRow("dark (Breeze Dark)") << QPalette(
+            QColor(239, 240, 241), QColor(49, 54, 59), QColor(71, 78, 85), QColor(24, 27, 29),
+            QColor(24, 27, 29), QColor(239, 240, 241), Qt::white, QColor(35, 38, 41), QColor(49, 54, 59));
+        QTest::newRow("high contrast") << QPalette(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray,
+                                                   Qt::white, Qt::white, Qt::black, Qt::black);
     }
 
     void everyTextReads() {
@@ -81,7 +88,8 @@ private slots:
                     faint << QString("%1 %2:1").arg(w->objectName()).arg(ratio, 0, 'f', 2);
             }
         }
-        QCOMPARE(measured, 86);  // all but the disabled Combo1 of the 76 labels, boxes and lists, and 11 buttons
+        // The 76 labels, text boxes and lists but the disabled Combo1, and 11 buttons.
+        QCOMPARE(measured, 86);
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
     }
 
@@ -90,24 +98,31 @@ private slots:
         const auto ground = [&] { return QColor(audData->grab().toImage().pixel(1, 1)); };
         QCOMPARE(ground(), QColor(224, 224, 224));
         QApplication::setPalette(QPalette(QColor(49, 54, 59)));  // dark text boxes on a dark page
-        QTRY_VERIFY(ground() != QColor(224, 224, 224) && ground() != window->palette().color(QPalette::Window));
+        QTRY_VERIFY(ground() != QColor(224, 224, 224) &&
+                    ground() != window->palette().color(QPalette::Window));
         QVERIFY(TextContrast(window.get(), audData) >= tessaly::kReadableContrast);
         QApplication::setPalette(light);
         QTRY_COMPARE(ground(), QColor(224, 224, 224));
     }
 
     void tabLandsOnTheSelectedOption() {
-        const struct { QStringList clicks; const char *from, *lands; Qt::Key key; } cases[] = {
+        const struct {
+            QStringList clicks;
+            const char *from, *lands;
+            Qt::Key key;
+        } cases[] = {
             {{}, "Text15", "Option4", Qt::Key_Backtab},  // "Yes" selected
             {{}, "Text13", "Option1", Qt::Key_Backtab},  // "48 KHz (almost all DVD's)" selected
-            {{"Option7", "Option5", "Option4"}, "Text17", "Option6", Qt::Key_Tab},  // "Yes" chose 48 KHz again
+            // "44.1 KHz", "No", "Yes": "Yes" chose "48 KHz" again.
+            {{"Option7", "Option5", "Option4"}, "Text17", "Option6", Qt::Key_Tab},
         };
         QVERIFY(ClickTab(window.get(), 1));
         for (const auto& c : cases) {
             for (const QString& option : c.clicks)
                 ClickOption(find<QAbstractButton>(option));
             find(c.from)->setFocus(Qt::MouseFocusReason);
-            QTest::keyClick(find(c.from), c.key, c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QTest::keyClick(find(c.from), c.key,
+                            c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(c.lands));
         }
     }
@@ -115,7 +130,8 @@ private slots:
     // Ctrl+click, then Ctrl+Space, on the chosen unit; typing still converts from megabytes.
     void unitListKeepsItsUnit() {
         QListWidget* list1 = pickUnit("1");
-        QTest::mouseClick(list1->viewport(), Qt::LeftButton, Qt::ControlModifier, list1->visualItemRect(list1->item(5)).center());
+        QTest::mouseClick(list1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list1->visualItemRect(list1->item(5)).center());
         QTest::keyClicks(find("Text1"), "2");  // 12 MB are 96 Mbit
         QCOMPARE(find<QLineEdit>("Text6")->text(), QString("96"));
         QTest::keyClick(list1, Qt::Key_Space, Qt::ControlModifier);
