@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Takes a screenshot of each of the window's four tabs from the real program under Xvfb and
-# writes them to docs/, for the README. Needs xvfb, xdotool and imagemagick (for import).
+# writes them to docs/, for the README: once in the default light palette and once in a dark
+# one, KDE's Breeze Dark, which the program reads from a KDE colour scheme as on a KDE desktop.
+# Needs xvfb, xdotool and imagemagick (for import).
 #   tools/screenshots.sh [path/to/tessaly-bitrate]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,31 +11,53 @@ program=$(realpath "${1:-build/app/tessaly-bitrate}")
 [[ -x $program ]] || { echo "no program at $program; build it first (./dev test)" >&2; exit 1; }
 mkdir -p docs
 
-export TESSALY_PROGRAM=$program
+# Breeze Dark's colours, in the form of KDE's kdeglobals: the page, the buttons and the tooltips
+# share theirs; text boxes and lists are darker, selections blue.
+dark=$(mktemp -d)
+trap 'rm -rf "$dark"' EXIT
+{
+    for group in Button Tooltip Window; do
+        printf '[Colors:%s]\nBackgroundNormal=49,54,59\nForegroundNormal=239,240,241\n' "$group"
+    done
+    printf '[Colors:View]\nBackgroundNormal=35,38,41\nBackgroundAlternate=49,54,59\nForegroundNormal=239,240,241\n'
+    printf '[Colors:Selection]\nBackgroundNormal=61,174,233\nForegroundNormal=239,240,241\n'
+} > "$dark/kdeglobals"
+
+export TESSALY_PROGRAM=$program TESSALY_DARK=$dark
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     set -euo pipefail
-    LC_ALL=C.UTF-8 "$TESSALY_PROGRAM" & pid=$!
-    trap "kill $pid 2>/dev/null || true" EXIT
-    window=$(xdotool search --sync --name "^Tessaly Video Bitrate Calculator$" | head -1)
-    sleep 1
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    names=(bitrate-calculator audio-and-hd-space data-conversion info)
-    for tab in 0 1 2 3; do
-        # The four tabs share the strip evenly; click the middle of each caption.
-        xdotool mousemove --window "$window" $(( (2 * tab + 1) * WIDTH / 8 )) 10 click 1
-        sleep 0.5
-        import -window "$window" "docs/${names[$tab]}.png"
-        echo "docs/${names[$tab]}.png"
-    done
+    # Starts the program with the environment given, clicks through its tabs and takes each one,
+    # named with the suffix given; the light run also takes a tooltip.
+    shoot() {
+        local suffix=$1; shift
+        env LC_ALL=C.UTF-8 "$@" "$TESSALY_PROGRAM" & pid=$!
+        window=$(xdotool search --sync --name "^Tessaly Video Bitrate Calculator$" | head -1)
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        names=(bitrate-calculator audio-and-hd-space data-conversion info)
+        for tab in 0 1 2 3; do
+            # The four tabs share the strip evenly; click the middle of each caption.
+            xdotool mousemove --window "$window" $(( (2 * tab + 1) * WIDTH / 8 )) 10 click 1
+            sleep 0.5
+            import -window "$window" "docs/${names[$tab]}$suffix.png"
+            echo "docs/${names[$tab]}$suffix.png"
+        done
+        [[ -z $suffix ]] && tooltip
+        kill $pid; wait $pid 2>/dev/null || true
+    }
     # The working behind the video bitrate: rest the mouse on it until its tooltip shows,
     # and take the screen beneath the window and the tooltip, which may reach past its edge.
-    xdotool mousemove --window "$window" $(( WIDTH / 8 )) 10 click 1
-    xdotool mousemove --window "$window" 194 162  # the middle of txtVidBit, 15 twips a pixel
-    sleep 1.5
-    right=$(( X + WIDTH ))
-    for shown in $(xdotool search --onlyvisible --pid "$pid"); do
-        eval "$(xdotool getwindowgeometry --shell "$shown" | sed "s/^/TIP_/")"
-        (( TIP_X + TIP_WIDTH > right )) && right=$(( TIP_X + TIP_WIDTH ))
-    done
-    import -window root -crop "$(( right - X ))x${HEIGHT}+${X}+${Y}" +repage docs/working-tooltip.png
-    echo docs/working-tooltip.png'
+    tooltip() {
+        xdotool mousemove --window "$window" $(( WIDTH / 8 )) 10 click 1
+        xdotool mousemove --window "$window" 194 162  # the middle of txtVidBit, 15 twips a pixel
+        sleep 1.5
+        local right=$(( X + WIDTH )) shown
+        for shown in $(xdotool search --onlyvisible --pid "$pid"); do
+            eval "$(xdotool getwindowgeometry --shell "$shown" | sed "s/^/TIP_/")"
+            (( TIP_X + TIP_WIDTH > right )) && right=$(( TIP_X + TIP_WIDTH ))
+        done
+        import -window root -crop "$(( right - X ))x${HEIGHT}+${X}+${Y}" +repage docs/working-tooltip.png
+        echo docs/working-tooltip.png
+    }
+    shoot ""
+    shoot -dark XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$TESSALY_DARK"'

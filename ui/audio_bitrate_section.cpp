@@ -9,6 +9,7 @@
 #include "core/audio_bitrate.h"
 #include "ui/audio_hd_controls.h"
 #include "ui/design.h"
+#include "ui/grounds.h"
 #include "ui/message.h"
 #include "ui/results.h"
 #include "ui/text.h"
@@ -51,6 +52,7 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     auto* wavGroup = new QButtonGroup(this);
     wavGroup->addButton(option4_);
     wavGroup->addButton(option5_);
+    TabIntoSelectedOption(wavGroup);
 
     QGroupBox* frame7 = MakeFrame(canvas, "Frame7", tr("WAV Audio Sampling rate"), {3690, 3840, 3570, 690});
     option6_ = MakeOption(frame7, "Option6", tr("48 KHz"), {540, 315, 870, 240});
@@ -59,16 +61,17 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     rateGroup_ = new QButtonGroup(this);
     rateGroup_->addButton(option6_);
     rateGroup_->addButton(option7_);
+    TabIntoSelectedOption(rateGroup_);
 
     QGroupBox* frame5 = MakeFrame(canvas, "Frame5", tr("Bitrate"), {3690, 4590, 3570, 1455});
     MakeCaption(frame5, "Label57", tr("Desired File Size (MB's):"), {135, 270, 1815, 285}, right);
     text15_ = MakeTextBox(frame5, "Text15", {2025, 225, 1365, 330});
-    SetBackground(text15_, Qt::white);
+    SetGround(text15_, Ground::Box);
     MakeCaption(frame5, "Label58", tr("Calculated Audio Bitrate:"), {135, 630, 1815, 330}, right);
     text16_ = MakeResult(frame5, "Text16", {2025, 607, 1365, 360});
     text16_->setFont(DesignFont(9.75, true));
     text16_->setFocusPolicy(Qt::ClickFocus);  // the Tab key passes it by
-    SetBackground(text16_, QPalette::Button);
+    SetGround(text16_, Ground::Button);
     MakeCaption(frame5, "Label59", tr("Suggested Bitrate:"), {180, 1035, 1770, 285}, right);
     text17_ = MakeResult(frame5, "Text17", {2025, 990, 1365, 330});
 

@@ -1,5 +1,6 @@
 #include "ui/audio_hd_controls.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,21 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
     if (needed > option->width())
         option->resize(needed, option->height());
     return option;
+}
+
+void TabIntoSelectedOption(QButtonGroup* group) {
+    const auto follow = [group] {
+        const QAbstractButton* selected = group->checkedButton();
+        if (!selected)
+            return;  // no WAV audio: the rate buttons are disabled and out of reach anyway
+        for (QAbstractButton* option : group->buttons()) {
+            const int policy = option->focusPolicy();
+            option->setFocusPolicy(static_cast<Qt::FocusPolicy>(option == selected ? policy | Qt::TabFocus
+                                                                                   : policy & ~Qt::TabFocus));
+        }
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, follow);
+    follow();
 }
 
 }  // namespace tessaly::ui

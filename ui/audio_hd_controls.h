@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -28,5 +29,10 @@ QLabel* MakeNote(QWidget* parent, const char* name, const QString& text, QRect t
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips);
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, QRect twips);
+
+// Makes the group's selected option its one Tab stop, now and whenever the selection changes, so
+// that Tab and Shift+Tab into the group land on the selected option and not on the one that last
+// had the focus (the arrow keys move within the group).
+void TabIntoSelectedOption(QButtonGroup* group);
 
 }  // namespace tessaly::ui

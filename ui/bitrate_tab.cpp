@@ -8,6 +8,7 @@
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/design.h"
+#include "ui/grounds.h"
 #include "ui/message.h"
 #include "ui/results.h"
 #include "ui/text.h"
@@ -45,7 +46,7 @@ QLabel* MakeRowLabel(QWidget* parent, const char* name, const QString& caption, 
 
 QLabel* MakeOutputLabel(QWidget* parent, const char* name, QRect twips) {
     QLabel* label = MakeLabel(parent, name, QString(), twips, Qt::AlignHCenter | Qt::AlignTop);
-    SetBackground(label, kLightGrey);
+    SetGround(label, Ground::Output);
     return label;
 }
 
@@ -72,13 +73,8 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     txtVidBit_ = MakeField(c, "txtVidBit", QStringLiteral("0"), {2295, 2220, 1215, 420}, true);
     txtVidBit_->setEnabled(false);
     txtVidBit_->setFocusPolicy(Qt::NoFocus);
-    {
-        // Disabled, so it takes neither typing nor focus, but its number must stay easy to read.
-        QPalette palette = txtVidBit_->palette();
-        palette.setColor(QPalette::Disabled, QPalette::Base, kLightGrey);
-        palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-        txtVidBit_->setPalette(palette);
-    }
+    // Disabled, so it takes neither typing nor focus, but its number must stay easy to read.
+    SetGround(txtVidBit_, Ground::Output);
     MakeRowLabel(c, "Label11", tr("kbit/sec"), {3570, 2220, 1095, 390}, left);
 
     MakeLabel(c, "Label12", tr("total audio data"), {690, 2790, 1485, 225}, right);
@@ -98,7 +94,7 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     QLabel* note = MakeLabel(c, "Label36", QString::fromLatin1(kNote), {135, 4155, 7350, 1680},
                              Qt::AlignHCenter | Qt::AlignTop);
     note->setWordWrap(true);
-    SetBackground(note, kLightGrey);
+    SetGround(note, Ground::Output);
 
     command1_ = new QPushButton(tr("E&xit"), c);
     command1_->setObjectName(QStringLiteral("Command1"));

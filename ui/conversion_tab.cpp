@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/design.h"
+#include "ui/grounds.h"
 #include "ui/message.h"
 #include "ui/results.h"
 #include "ui/text.h"
@@ -46,6 +47,22 @@ constexpr std::array<UnitRow, kDataUnitCount> kRows{{
     {"gigabyte (GB)", "Label33", 4305, "Text9", 4380, "Label25", "gigabytes (GB)", 4380},
 }};
 
+// The unit list: one unit chosen at a time and, once one is, always one. Ctrl+click and Ctrl+Space
+// on the chosen unit would deselect it and leave the outputs showing figures for no unit.
+class UnitList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        return command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)
+                   ? QItemSelectionModel::NoUpdate
+                   : command;
+    }
+};
+
 QLabel* MakePrompt(QWidget* parent, const char* name, const QString& caption, QRect twips) {
     QLabel* label = MakeLabel(parent, name, caption, twips);
     label->setFont(DesignFont(12, true));
@@ -83,7 +100,7 @@ ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(Loc
     MakePrompt(c, "Label3", tr("Then"), {270, 1545, 1410, 420});
     MakePrompt(c, "Label24", tr("Select data type:"), {270, 1995, 2175, 285});
 
-    list1_ = new QListWidget(c);
+    list1_ = new UnitList(c);
     list1_->setObjectName(QStringLiteral("List1"));
     Place(list1_, 270, 2370, 1770, 2460);
     list1_->setFont(DesignFont(12));
@@ -100,13 +117,13 @@ ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(Loc
         QLabel* unit = MakeLabel(c, row.labelName, QString::fromLatin1(row.caption), {5535, row.labelTop, 1770, 360});
         unit->setFont(DesignFont(9.75));
         unit->setFrameStyle(QFrame::Box | QFrame::Plain);
-        SetBackground(unit, Qt::white);
+        SetGround(unit, Ground::Box);
     }
 
     QLabel* note = MakeLabel(c, "Label35", QString::fromLatin1(kNote), {495, 5265, 5010, 870},
                              Qt::AlignHCenter | Qt::AlignTop);
     note->setWordWrap(true);
-    SetBackground(note, QPalette::Midlight);
+    SetGround(note, Ground::Midlight);
 
     command5_ = new QPushButton(tr("Ex&it"), c);
     command5_->setObjectName(QStringLiteral("Command5"));

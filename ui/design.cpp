@@ -26,18 +26,6 @@ QFont DesignFont(double points, bool bold) {
     return font;
 }
 
-void SetBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void SetBackground(QWidget* widget, QPalette::ColorRole role) {
-    SetBackground(widget, widget->palette().color(role));
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
                   Qt::Alignment alignment) {
     auto* label = new QLabel(caption, parent);

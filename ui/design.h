@@ -1,10 +1,8 @@
 // How the window's design units become Qt's: positions in twips (15 to a pixel at the
-// designed resolution), fonts in points of "MS Sans Serif", and the program's colours.
+// designed resolution) and fonts in points of "MS Sans Serif". The colours are in grounds.h.
 #pragma once
 
-#include <QColor>
 #include <QFont>
-#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -14,9 +12,6 @@ class QWidget;
 namespace tessaly::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
-
-// The light grey of output fields and notes.
-inline const QColor kLightGrey{224, 224, 224};
 
 inline const QString kApplicationTitle = QStringLiteral("Tessaly Video Bitrate Calculator");
 
@@ -31,10 +26,6 @@ void Place(QWidget* widget, int left, int top, int width, int height);
 // Windows, so a metric-compatible sans takes its place, sized in pixels as it was drawn
 // at 96 dots per inch: 8.25 pt is 11 px, 12 pt is 16 px.
 QFont DesignFont(double points, bool bold = false);
-
-// Gives `widget` a solid background of `color` (labels and frames are transparent by default).
-void SetBackground(QWidget* widget, const QColor& color);
-void SetBackground(QWidget* widget, QPalette::ColorRole role);
 
 // A label at a design position with the caption given, aligned as given.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,

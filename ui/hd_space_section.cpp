@@ -49,6 +49,7 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     audioGroup_ = new QButtonGroup(this);
     for (QRadioButton* option : {option1_, option2_, option3_})
         audioGroup_->addButton(option);
+    TabIntoSelectedOption(audioGroup_);
 
     combo1_ = new QComboBox(frame2);
     combo1_->setObjectName(QStringLiteral("Combo1"));

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QStyle>
@@ -13,6 +14,7 @@
 #include "ui/classic_style.h"
 #include "ui/conversion_tab.h"
 #include "ui/design.h"
+#include "ui/grounds.h"
 #include "ui/info_tab.h"
 #include "ui/tab_control.h"
 
@@ -62,9 +64,20 @@ MainWindow::MainWindow(QWidget* parent)
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         frame->setStyle(classicStyle_);
 
+    ColourGrounds(this, palette());
+
     // The tab strip comes first in the keyboard order and holds the focus when the window opens.
     setFocusProxy(tabs_);
     tabs_->setFocus();
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The desktop sets a new application palette: Qt sends every widget ApplicationPaletteChange
+    // and then, once the window's own palette has followed, PaletteChange.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
+        ColourGrounds(this, palette());
+    return handled;
 }
 
 void MainWindow::load() {

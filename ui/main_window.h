@@ -22,6 +22,10 @@ public:
 
     QTabWidget* tabs() const { return tabs_; }
 
+protected:
+    // Re-colours the window when the desktop's palette changes while it runs.
+    bool event(QEvent* event) override;
+
 private:
     void load();
 
