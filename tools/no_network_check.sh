@@ -29,7 +29,9 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 if kill -0 "$pid" 2>/dev/null; then echo "the program did not end on Alt+X" >&2; kill "$pid"; exit 1; fi
 wait "$pid"
 SESSION
-TRACE=$work/trace APP=$app xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session"
+# A desktop session has a session bus. Without one, where dbus-x11 is installed, the toolkit's
+# first bus call autolaunches a bus daemon as the program's child, which outlives it under strace.
+TRACE=$work/trace APP=$app xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$work/session"
 
 echo "sockets opened:"
 grep -E ' socket\(' "$work/trace" | sed 's/^[0-9]* */  /' | sort | uniq -c || true
