@@ -31,7 +31,7 @@ void Arguments::exclusive(std::string_view first, std::string_view second) const
         throw UsageError{Dashed(first) + " and " + Dashed(second) + " exclude each other"};
 }
 
-Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionSpec> specs) {
+Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionKind> known) {
     Arguments parsed;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -46,19 +46,19 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::span<const
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [name](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end())
+        const auto option = std::find_if(known.begin(), known.end(),
+                                     [name](const OptionKind& k) { return k.name == name; });
+        if (option == known.end())
             throw UsageError{"unknown option " + Dashed(name)};
         if (parsed.has(name))
             throw UsageError{"option " + Dashed(name) + " given twice"};
 
         std::string value;
         if (equals != std::string_view::npos) {
-            if (!spec->takesValue)
+            if (!option->takesValue)
                 throw UsageError{"option " + Dashed(name) + " takes no value"};
             value = arg.substr(equals + 1);
-        } else if (spec->takesValue) {
+        } else if (option->takesValue) {
             if (i + 1 == args.size())
                 throw UsageError{"option " + Dashed(name) + " needs a value"};
             value = args[++i];

@@ -20,7 +20,7 @@ struct UsageError {
 };
 
 // An option a command accepts, named without its leading "--"; a flag takes no value.
-struct OptionSpec {
+struct OptionKind {
     std::string_view name;
     bool takesValue = true;
 };
@@ -43,6 +43,6 @@ struct Arguments {
 // options. An unknown option, a repeated one, a missing value or a value given to a flag is
 // a UsageError.
 //   {"--length", "-100", "--size=700", "5"} -> length "-100", size "700", positional "5"
-Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionSpec> specs);
+Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionKind> known);
 
 }  // namespace tessaly::cli

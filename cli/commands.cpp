@@ -91,7 +91,7 @@ bool Is44kHz(const Arguments& args) {
     throw UsageError{"--wav takes 48 or 44.1, not \"" + std::string(args.get("wav")) + "\""};
 }
 
-constexpr OptionSpec kVideoOptions[] = {
+constexpr OptionKind kVideoOptions[] = {
     {"length"}, {"audio"}, {"size"}, {"value", false}, {"json", false}};
 
 Report RunVideo(const Arguments& args) {
@@ -113,7 +113,7 @@ Report RunVideo(const Arguments& args) {
     return report;
 }
 
-constexpr OptionSpec kHdSpaceOptions[] = {
+constexpr OptionKind kHdSpaceOptions[] = {
     {"length"}, {"video"}, {"wav"}, {"audio"}, {"value", false}, {"json", false}};
 
 Report RunHdSpace(const Arguments& args) {
@@ -138,7 +138,7 @@ Report RunHdSpace(const Arguments& args) {
     return report;
 }
 
-constexpr OptionSpec kAudioOptions[] = {{"length"}, {"avi-size"},     {"size"},        {"wav"},
+constexpr OptionKind kAudioOptions[] = {{"length"}, {"avi-size"},     {"size"},        {"wav"},
                                         {"no-wav", false}, {"value", false}, {"json", false}};
 
 Report RunAudio(const Arguments& args) {
@@ -186,7 +186,7 @@ std::size_t UnitIndex(std::string_view name) {
                      "\" (bits bytes kb kB Mbit MB Gbit GB, or kilobits ... gigabytes)"};
 }
 
-constexpr OptionSpec kConvertOptions[] = {{"to"}, {"json", false}};
+constexpr OptionKind kConvertOptions[] = {{"to"}, {"json", false}};
 
 Report RunConvert(const Arguments& args) {
     if (args.positionals.size() < 2)

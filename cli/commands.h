@@ -36,7 +36,7 @@ struct Report {
 
 struct Command {
     std::string_view name;
-    std::span<const OptionSpec> options;
+    std::span<const OptionKind> options;
     bool takesOperands;     // only convert takes arguments that are not options
     std::string_view help;  // printed by "COMMAND --help"
     Report (*run)(const Arguments& args);
