@@ -6,7 +6,8 @@
 # machine, into $TESSALY_QT_WINDOWS (default ~/.cache/tessaly/qt6-mingw-6.4.2).
 # The source comes through a private apt sources list and lists folder, so the machine's own
 # apt configuration stays as it is. Only what the calculator and its tests use is built:
-# Core, Gui, Widgets, Test, and the windows and offscreen platform plugins.
+# Core, Gui, Widgets, Test, and the windows and offscreen platform plugins. An interrupted
+# build carries on where it stopped when run again.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -15,48 +16,53 @@ prefix=${TESSALY_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly/qt6-mingw-$
 work=$prefix-work
 jobs=${TESSALY_JOBS:-$(nproc)}
 
+fetch_source() {
+    rm -rf "$work"
+    mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+         "http://deb.debian.org/debian bookworm main" >"$work/apt/sources.list"
+    local private=(
+        -o "Dir::Etc::SourceList=$work/apt/sources.list"
+        -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
+        -o "Dir::State::Lists=$work/apt/lists"
+        -o "Dir::Cache=$work/apt/cache"
+        -o "APT::Sandbox::User=$(id -un)"
+    )
+    echo "Fetching Debian's qt6-base $QT_VERSION source into $work"
+    apt-get "${private[@]}" update -qq
+    (cd "$work" && apt-get "${private[@]}" source -qq qt6-base)
+}
+
+# Left out to keep the build short: every module the calculator does not link, the tablet
+# support (Debian's source lacks wintab.h), OpenGL, Vulkan and the Direct2D platform.
+configure_qt() {
+    local src
+    src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$QT_VERSION*" | head -n 1)
+    [[ -d $src ]] || { echo "qt6-base source did not unpack" >&2; exit 1; }
+    mkdir -p "$work/build"
+    (cd "$work/build" && "$src/configure" -prefix "$prefix" \
+        -xplatform win32-g++ -qt-host-path /usr -static -static-runtime -release \
+        -nomake examples -nomake tests -nomake benchmarks \
+        -no-opengl -no-feature-tabletevent -no-feature-direct2d \
+        -no-feature-sql -no-feature-network -no-dbus -no-feature-printsupport \
+        -no-feature-concurrent -no-feature-xml -no-feature-vulkan \
+        -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre \
+        -- -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}
+
 if [[ -f $prefix/.complete ]]; then
     echo "Static Qt for Windows: $prefix"
     exit 0
 fi
-
-rm -rf "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
-cat >"$work/apt/sources.list" <<SOURCES
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-SOURCES
-apt_private=(
-    -o "Dir::Etc::SourceList=$work/apt/sources.list"
-    -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
-    -o "Dir::State::Lists=$work/apt/lists"
-    -o "Dir::Cache=$work/apt/cache"
-    -o "APT::Sandbox::User=$(id -un)"
-)
-echo "Fetching Debian's qt6-base $QT_VERSION source into $work"
-apt-get "${apt_private[@]}" update -qq
-(cd "$work" && apt-get "${apt_private[@]}" source -qq qt6-base)
-src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$QT_VERSION*" | head -n 1)
-[[ -d $src ]] || { echo "qt6-base source did not unpack" >&2; exit 1; }
-
-# Left out to keep the build short: every module the calculator does not link, the
-# tablet support (Debian's source lacks wintab.h), OpenGL and the Direct2D platform.
-mkdir -p "$work/build"
-cd "$work/build"
-"$src/configure" -prefix "$prefix" \
-    -xplatform win32-g++ -qt-host-path /usr -static -static-runtime -release \
-    -nomake examples -nomake tests -nomake benchmarks \
-    -no-opengl -no-feature-tabletevent -no-feature-direct2d \
-    -no-feature-sql -no-feature-network -no-dbus -no-feature-printsupport \
-    -no-feature-concurrent -no-feature-xml -no-feature-vulkan \
-    -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre \
-    -- -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-cmake --build . --parallel "$jobs"
-cmake --install .
-
-# The toolchain the Qt build recorded lives in this tree, which may move: keep a copy by Qt.
-cp "$here/mingw-w64-x86_64.cmake" "$prefix/mingw-w64-x86_64.cmake"
+if [[ ! -f $work/build/build.ninja ]]; then
+    fetch_source
+    configure_qt
+fi
+started=$SECONDS
+cmake --build "$work/build" --parallel "$jobs"
+cmake --install "$work/build"
 touch "$prefix/.complete"
 rm -rf "$work"
-echo "Static Qt for Windows: $prefix"
+echo "Static Qt for Windows: $prefix (built in $(((SECONDS - started) / 60)) min)"
