@@ -31,7 +31,8 @@ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_WERROR=ON \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" \
     -DGTest_DIR="$gtest/install/lib/cmake/GTest" \
     ${TESSALY_CMAKE_ARGS:-}
-cmake --build "$out"
+# Wine needs a display even for the build's own tool that draws the icon offscreen.
+xvfb-run -a -s "-screen 0 1024x768x24" cmake --build "$out"
 
 # Nothing but Windows itself beside the executables: no compiler runtime or Qt DLL.
 for exe in "$out"/app/*.exe "$out"/cli/*.exe; do
@@ -44,7 +45,7 @@ for exe in "$out"/app/*.exe "$out"/cli/*.exe; do
     fi
 done
 
-# Wine wants a display for anything beyond a console; the window tests use Qt's offscreen one.
+# The window tests draw on Qt's offscreen platform; Wine itself still wants a display.
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$out" --output-on-failure
 
 cmake --build "$out" --target windows_packages
