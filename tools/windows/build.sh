@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What `./dev windows` does once the packages are installed: a static Qt for Windows (built
+# once per machine), GoogleTest for Windows, the cross-build of the programs and their tests
+# in build-windows/, every test under Wine on Xvfb, then the zip and the installer, which is
+# tried out under Wine: a silent install for the current user, then its uninstaller.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+here=$PWD/tools/windows
+out=build-windows
+toolchain=$here/mingw-w64-x86_64.cmake
+started=$SECONDS
+
+export TESSALY_QT_WINDOWS=${TESSALY_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly/qt6-mingw-6.4.2}
+"$here/build-qt.sh"
+
+# Debian ships GoogleTest as source only; build it with the same compiler and runtime.
+gtest=$PWD/$out/googletest
+if [[ ! -f $gtest/install/lib/cmake/GTest/GTestConfig.cmake ]]; then
+    cmake -S /usr/src/googletest -B "$gtest/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest/install"
+    cmake --build "$gtest/build"
+    cmake --install "$gtest/build"
+fi
+
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_WERROR=ON \
+    -DCMAKE_TOOLCHAIN_FILE="$TESSALY_QT_WINDOWS/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" \
+    -DGTest_DIR="$gtest/install/lib/cmake/GTest" \
+    ${TESSALY_CMAKE_ARGS:-}
+# Wine needs a display even for the build's own tool that draws the icon offscreen.
+xvfb-run -a -s "-screen 0 1024x768x24" cmake --build "$out"
+
+# Nothing but Windows itself beside the executables: no compiler runtime or Qt DLL.
+for exe in "$out"/app/*.exe "$out"/cli/*.exe; do
+    [[ -f $exe ]] || continue
+    foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' |
+              grep -v -i -x -f "$here/system-dlls.txt" || true)
+    if [[ -n $foreign ]]; then
+        echo "$exe needs DLLs that Windows does not have: $foreign" >&2
+        exit 1
+    fi
+done
+
+# The window tests draw on Qt's offscreen platform; Wine itself still wants a display.
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$out" --output-on-failure
+
+cmake --build "$out" --target windows_packages
+xvfb-run -a -s "-screen 0 1024x768x24" "$here/try-installer.sh" "$out"/tessaly-bitrate-*-windows-x64-setup.exe
+
+ls -l "$out"/tessaly-bitrate-*-windows-x64.zip "$out"/tessaly-bitrate-*-windows-x64-setup.exe
+echo "./dev windows took $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
