@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the calculator: one window, shown until it is closed or an Exit button is pressed.
 #include <QApplication>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the numeric rules read and write numbers next to the standard library doing the
 // same conversions, and what one run of each calculator costs from field texts to output texts.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X server of $DISPLAY and prints the milliseconds from its start to
 // the first paint of its top-level window, then its peak resident memory in kB: start-up as
 // the user sees it, measured from outside, so the program needs no hooks of its own.

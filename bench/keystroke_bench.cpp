@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one keystroke takes to show in the real window (the key event, the tab's handler,
 // its output writes and the repaint they cause) next to the same keystroke in a bare line edit
 // with no handler, in the same process, on the offscreen platform.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ratio table printed after the benchmark report, from the results that report already shows.
 #include "ratios.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a benchmark program and prints, after Google Benchmark's own table, how each measured
 // routine compares with its baseline measured in the same run, as a ratio against a target.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long session with the real window: 100,000 keystrokes and clicks spread over every input
 // field, option and list, the message boxes answered with Enter as they open. Reports the
 // resident memory before, after the first tenth and at the end, and the slowest keystroke;

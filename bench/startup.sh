@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time (process start to the first paint of the window) and peak resident memory of
 # the program against two floors: a bare window of the same size, and a window with the same
 # number and kinds of plain widgets. Each is started RUNS times, interleaved, on a private

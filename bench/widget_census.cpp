@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the program's window as a census for plain_widgets_floor: its size, the number of
 // tabs, and how many widgets of each kind the program itself creates. Qt's own parts of a
 // composite (a combo's popup, a list's scroll bars) are left out, as the floor's composites

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floors the program's start-up is measured against: a bare fixed-size window, or (given
 // a census from widget_census) a window holding the same number and kinds of plain widgets,
 // with default looks and no logic.

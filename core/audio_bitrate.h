@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The audio bitrate still affordable once the encoded AVI exists and its real size is known,
 // and the largest standard bitrate step that does not exceed it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Converting an amount of data between bits, bytes and their kilo, mega and giga multiples,
 // all prefixes being powers of 1024.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hard-disk space that encoding a film's VOB files into an AVI with uncompressed WAV audio,
 // or audio of a chosen bitrate, takes.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The numeric rules every calculator shares: reading a field's text as a number, checked
 // double arithmetic that stops at the first failure, rounding, and writing a number as text.
 #pragma once

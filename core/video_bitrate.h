@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The video bitrate that makes a film of a given length and audio bitrate fill a file of a
 // desired size, with the audio and video shares of that file.
 #pragma once

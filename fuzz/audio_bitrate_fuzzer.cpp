@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the audio bitrate calculation on arbitrary length, AVI size and desired size texts with
 // each state of the WAV options.
 #include <cstdint>

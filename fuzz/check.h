@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What every fuzz target shares: a check that aborts loudly (so libFuzzer and the replay
 // runner both record the input), and the two separator settings users actually have.
 #pragma once

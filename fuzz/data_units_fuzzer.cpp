@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the data unit conversion on an arbitrary input text with every list position, none
 // selected and one past the end included.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads arbitrary bytes as a field's text under each separator setting and holds the reading
 // to the number grammar, written here a second time in a different way, and to std::from_chars.
 #include <cerrno>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the HD space calculation on arbitrary length, video bitrate and combo texts with each
 // state of the audio options, none selected included.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes arbitrary doubles as output text and checks the text's form and that reading it back
 // gives the double rounded to 15 significant digits.
 #include <cerrno>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over saved inputs without libFuzzer: each argument is a file or a folder
 // of files, so the seed corpus and any crash file replay under any compiler.
 #include <algorithm>

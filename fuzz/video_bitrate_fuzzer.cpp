@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the video bitrate calculation on arbitrary length, audio bitrate and size texts.
 #include <cstdint>
 

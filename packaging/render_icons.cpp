@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window's trefoil icon into the PNG sizes that icon themes look for, so the
 // menu shows the very drawing the window carries: render_icons <folder> <name> <size>...
 #include <QDir>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program under strace on a virtual X display, types into every tab with xdotool,
 # leaves with Alt+X, and fails if it opened an internet socket (AF_INET, AF_INET6) or created or
 # wrote a file outside the toolkit's caches. Prints every socket and every write it saw.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of each of the window's four tabs from the real program under Xvfb and
 # writes them to docs/, for the README: once in the default light palette and once in a dark
 # one, KDE's Breeze Dark, which the program reads from a KDE colour scheme as on a KDE desktop.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The captions that screen readers announce for the window's fields, which Qt cannot find
 // on its own because the captions are separate labels placed beside the fields; the numbers
 // and units they hear for the results; and the window, which they announce as a window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Gives every field, list and button of the window the name a screen reader announces for it,
 // every result its number and unit, and the window the role of a window named by its title.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own pictures, drawn at run time: the window icon and the cover on the first tab.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The right half of the "Audio and HD Space" tab: the audio bitrate still affordable once
 // the encoded AVI exists and its real size is known.
 #pragma once

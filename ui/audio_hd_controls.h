@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builders for the controls the two sections of the "Audio and HD Space" tab share: frames
 // with a bold caption, plain text fields and option buttons, each at its design position.
 #pragma once

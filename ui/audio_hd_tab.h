@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Audio and HD Space" tab: on the left the disk space of the intermediate AVI, on the
 // right the audio bitrate still affordable once the AVI's real size is known.
 #pragma once

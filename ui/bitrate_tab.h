@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Bitrate Calculator" tab: the video bitrate that fills a file of the desired size.
 #pragma once
 

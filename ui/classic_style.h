@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The classic look of the window's text boxes and frames: a text box is a flat fill inside a
 // two-pixel sunken bevel, a frame an etched rectangle whose caption interrupts its top line,
 // in place of the platform style's rounded, antialiased and shaded shapes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Data Conversion" tab: an amount of data in bits, bytes, kilo-, mega- and gigabits and -bytes.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the window's design units become Qt's: positions in twips (15 to a pixel at the
 // designed resolution) and fonts in points of "MS Sans Serif". The colours are in grounds.h.
 #pragma once

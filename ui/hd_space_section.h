@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The left half of the "Audio and HD Space" tab: how much disk space the intermediate AVI
 // takes, with WAV audio or audio of a chosen bitrate.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one window: a fixed-size frame around the four-tab control, and the start-up
 // sequence that fills in the defaults and so runs the first calculations.
 #pragma once

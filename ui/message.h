@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one dialog: the modal message box that reports a failed calculation.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A page of the window's tab control whose controls are placed, as designed, relative to the
 // top left corner of the tab control itself, tab strip included, and which draws the page's
 // decoration lines.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Passing field texts between Qt's strings and the core's UTF-8 ones.
 #pragma once
 

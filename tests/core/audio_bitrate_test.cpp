@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The affordable audio bitrate and its suggested step, row by row of the worked examples.
 #include "core/audio_bitrate.h"
 

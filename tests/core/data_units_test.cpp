@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data unit converter: its worked examples, the order of its writes and how it ends on
 // an input it cannot convert.
 #include "core/data_units.h"

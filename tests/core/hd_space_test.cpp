@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hard-disk space calculation, row by row of its worked examples.
 #include "core/hd_space.h"
 

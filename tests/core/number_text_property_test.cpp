@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // NumberToText against an independent oracle, over a seeded sweep of doubles of every
 // magnitude and sign: glibc's printf("%.14e") gives the exact value rounded to 15
 // significant digits, and the text read back gives the same double as that rounding.

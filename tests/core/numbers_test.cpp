@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading, rounding and writing numbers, and the checked arithmetic of the calculation frame.
 #include "core/numbers.h"
 

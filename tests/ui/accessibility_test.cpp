@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader learns about the window: each field's name is the caption shown
 // beside it, and every option and Exit button can be reached from the keyboard and is named.
 #include <QAbstractButton>

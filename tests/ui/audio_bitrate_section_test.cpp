@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The audio bitrate section of the "Audio and HD Space" tab driven as a user drives it:
 // keystrokes into its fields, clicks on its options, the real message box answered.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Audio and HD Space" tab as the window opens, its layout, and its HD space section
 // driven with real keystrokes and clicks, the combo's drop-down list included.
 #include <QAbstractItemView>

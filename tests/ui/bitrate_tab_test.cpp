@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Bitrate Calculator" tab driven as a user drives it: keystrokes into the real fields,
 // with the real message box answered from a timer.
 #include <QLabel>

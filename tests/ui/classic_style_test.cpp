@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The classic look: the bevel and the etched frame drawn with solid rectangles must put down
 // exactly the pixels of Qt's own qDrawWinPanel and qDrawShadeRect, and the window's text boxes
 // and frames must wear them.

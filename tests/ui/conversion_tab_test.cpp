@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Data Conversion" tab driven as a user drives it: keystrokes into the input, clicks and
 // arrow keys in the unit list, with the real message box answered from a timer.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile text typed and pasted into the real window: the longest pastes a line edit takes,
 // control and non-ASCII characters, and the half-numbers a user passes through while typing.
 // Each must end with what the number rules give, quickly, and without any other effect.

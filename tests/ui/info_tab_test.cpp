@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Info" tab: its two change-log entries, whole and in order, and its Exit button.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window under a German numeric locale: it reads and writes a decimal comma and takes
 // the full stop as the thousands separator, on the first tab and on the converter alike.
 #include <QApplication>

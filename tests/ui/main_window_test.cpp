@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a whole: its frame, its tabs, the keyboard order of the first tab and the
 // four Exit buttons, each pressed as a user presses it.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window at 100 % and at 200 % scale: run once per scale in a child process, it lists
 // where every named control lands in device pixels and which captions do not fit; the
 // arrangement at 200 % must be the one at 100 % doubled, and every caption must fit at both.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Answers the program's real modal message boxes from a timer, the way a user would: it
 // waits for the box to open, notes what it says, and clicks its OK button.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a user's hands do in the window's tests: retyping a field, clicking an option button.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window in its tests: opened and made active, its tabs brought to the front with a
 // click, its controls looked up by name.
 #pragma once
