@@ -6,9 +6,10 @@
 # checks standard output, standard error and the exit status of each. The numbers themselves
 # are the core tests' business; these rows pin what the command adds: option forms, the three
 # output forms, the messages and the statuses.
-#   cli_test.sh PROGRAM
+#   cli_test.sh PROGRAM, or cli_test.sh RUNNER PROGRAM for a build run through an emulator.
+# A Windows console program ends its lines with CR LF; the CRs are dropped before comparing.
 set -uf  # no globbing: the rows' words are split on blanks and nothing else
-program=$1
+program=("$@")
 failures=0
 nl=$'\n'
 
@@ -16,9 +17,10 @@ nl=$'\n'
 # with status 2 only the message is given, and the usage must follow it.
 row() {
     local status=$1 args=$2 want_out=$3 want_err=$4 out err got
-    out=$("$program" $args 2>/tmp/cli_test_err.$$)
+    out=$("${program[@]}" $args 2>/tmp/cli_test_err.$$)
     got=$?
     err=$(</tmp/cli_test_err.$$)
+    out=${out//$'\r'/} err=${err//$'\r'/}
     [[ $want_err ]] && want_err="tessaly-bitrate-calc: $want_err"
     if ((status == 2)) && [[ $err == "$want_err${nl}usage: "* ]]; then err=$want_err; fi
     if [[ $want_out == *" ..." ]]; then out=${out:0:${#want_out}-4}; want_out=${want_out% ...}; fi

@@ -8,6 +8,11 @@
 # tried out under Wine: a silent install for the current user, then its uninstaller.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+
+# Wine needs a display, even for programs that draw offscreen: the whole run gets a virtual one.
+if [[ -z ${TESSALY_WINDOWS_XVFB:-} ]]; then
+    TESSALY_WINDOWS_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
 here=$PWD/tools/windows
 out=build-windows
 toolchain=$here/mingw-w64-x86_64.cmake
@@ -31,8 +36,19 @@ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_WERROR=ON \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" \
     -DGTest_DIR="$gtest/install/lib/cmake/GTest" \
     ${TESSALY_CMAKE_ARGS:-}
-# Wine needs a display even for the build's own tool that draws the icon offscreen.
-xvfb-run -a -s "-screen 0 1024x768x24" cmake --build "$out"
+# One Wine server for the build's own tool and the tests, with its helper processes started
+# here with their output closed: otherwise every program run under Wine starts them anew, and
+# they hold its output open for seconds after it has ended.
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly/wine}
+wineserver=/usr/lib/wine/wineserver64
+wine_quietly() { "$@" </dev/null >/dev/null 2>&1; }
+wine_quietly "$here/wine-run.sh" cmd /c exit  # makes the prefix on first use
+wine_quietly "$wineserver" --wait
+wine_quietly "$wineserver" -p
+trap 'wine_quietly "$wineserver" -k || true' EXIT
+wine_quietly /usr/lib/wine/wine64 wineboot
+
+cmake --build "$out"
 
 # Nothing but Windows itself beside the executables: no compiler runtime or Qt DLL.
 for exe in "$out"/app/*.exe "$out"/cli/*.exe; do
@@ -45,11 +61,13 @@ for exe in "$out"/app/*.exe "$out"/cli/*.exe; do
     fi
 done
 
-# The window tests draw on Qt's offscreen platform; Wine itself still wants a display.
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$out" --output-on-failure
+# The window tests draw on Qt's offscreen platform.
+ctest --test-dir "$out" --output-on-failure
 
+# The installer's try waits for Wine's server to end, as the uninstaller runs on after its start.
+wine_quietly "$wineserver" -k || true
 cmake --build "$out" --target windows_packages
-xvfb-run -a -s "-screen 0 1024x768x24" "$here/try-installer.sh" "$out"/tessaly-bitrate-*-windows-x64-setup.exe
+"$here/try-installer.sh" "$out"/tessaly-bitrate-*-windows-x64-setup.exe
 
 ls -l "$out"/tessaly-bitrate-*-windows-x64.zip "$out"/tessaly-bitrate-*-windows-x64-setup.exe
 echo "./dev windows took $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"

@@ -9,7 +9,9 @@
 set -euo pipefail
 
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly/wine}
-export WINEDEBUG=${WINEDEBUG:--all}
+# Qt Test writes to the debugger's log when the program has no console, as under Wine with a
+# pipe; that log is kept, and printed below as plain lines on standard error.
+export WINEDEBUG=${WINEDEBUG:--all,+debugstr}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}  # no Mono or Gecko prompts
 wine=/usr/lib/wine/wine64
 
@@ -27,6 +29,15 @@ mkdir -p "$WINEPREFIX"
         mv "$fonts.new" "$fonts"
     fi
 ) 9>"$WINEPREFIX.lock"
-export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$WINEPREFIX/tessaly-fonts}
+export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-Z:$WINEPREFIX/tessaly-fonts}
 
-exec "$wine" "$@"
+# Wine keeps the host's QT_ variables from Windows programs; it passes WINEQT_x on as QT_x.
+while IFS= read -r name; do
+    export "WINE$name=${!name}"
+done < <(compgen -e | grep '^QT_' || true)
+
+# The program's own standard error passes through unchanged; its exit status is passed on.
+set +e
+{ "$wine" "$@" 2>&1 1>&3 3>&- | sed -u -e '/:debugstr:OutputDebugString[AW] "/!b' \
+    -e 's/^[^"]*"//; s/\\n"$//; s/"$//; s/\\n/\n/g; s/\\t/\t/g; s/\\"/"/g; s/\\\\/\\/g' >&2; } 3>&1
+exit "${PIPESTATUS[0]}"
