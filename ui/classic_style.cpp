@@ -93,4 +93,23 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
                           box->state & State_Enabled, box->text, QPalette::WindowText);
 }
 
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const {
+    // The thin Exit bar is lower than a line of its caption. The classic button centres the
+    // caption on its whole height; Windows' own style would cut it to its inner margins.
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    const int line = option->fontMetrics.height();
+    if (element != CE_PushButtonLabel || !button || option->rect.height() >= line) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionButton whole = *button;
+    whole.rect.setTop(option->rect.top() + (option->rect.height() - line) / 2);
+    whole.rect.setHeight(line);
+    painter->save();
+    painter->setClipping(false);
+    QProxyStyle::drawControl(element, &whole, painter, widget);
+    painter->restore();
+}
+
 }  // namespace tessaly::ui

@@ -3,7 +3,8 @@
 
 // The classic look of the window's text boxes and frames: a text box is a flat fill inside a
 // two-pixel sunken bevel, a frame an etched rectangle whose caption interrupts its top line,
-// in place of the platform style's rounded, antialiased and shaded shapes.
+// in place of the platform style's rounded, antialiased and shaded shapes; and a button lower
+// than its caption's line shows the whole caption.
 #pragma once
 
 #include <QProxyStyle>
@@ -34,6 +35,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 };
 
 }  // namespace tessaly::ui

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -56,8 +57,9 @@ MainWindow::MainWindow(QWidget* parent)
     // Every text box draws the classic sunken field and repaints its whole rectangle itself, so a
     // keystroke repaints neither a rounded frame nor the frames, lines and page beneath the fields
     // it changed. Frames are etched lines on the page's own colour, so the opaque labels inside
-    // them match their ground. The style is the window's last child, so it outlives every control
-    // drawn with it; the controls inside a frame keep the application's style.
+    // them match their ground. Buttons keep their look, except that a caption is never cut. The
+    // style is the window's last child, so it outlives every control drawn with it; the other
+    // controls inside a frame keep the application's style.
     classicStyle_ = new ClassicStyle(style()->name());
     classicStyle_->setParent(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
@@ -66,6 +68,8 @@ MainWindow::MainWindow(QWidget* parent)
     }
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         frame->setStyle(classicStyle_);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setStyle(classicStyle_);
 
     ColourGrounds(this, palette());
 
