@@ -64,6 +64,17 @@ done
 # The window tests draw on Qt's offscreen platform.
 ctest --test-dir "$out" --output-on-failure
 
+# The window through Qt's windows platform, as a user meets it: it opens with its title and
+# ends on Alt+X with status 0.
+"$here/wine-run.sh" "$out/app/tessaly-bitrate.exe" & window_pid=$!
+window=$(timeout 60 xdotool search --sync --name "^Tessaly Video Bitrate Calculator$" | head -n 1) ||
+    { kill "$window_pid"; echo "the window did not open under Wine" >&2; exit 1; }
+xdotool windowfocus --sync "$window" key alt+x
+for _ in {1..60}; do kill -0 "$window_pid" 2>/dev/null || break; sleep 0.5; done
+kill -0 "$window_pid" 2>/dev/null && { kill "$window_pid"; echo "the window did not end on Alt+X" >&2; exit 1; }
+wait "$window_pid" || { echo "the window ended with status $?" >&2; exit 1; }
+echo "window: opens under Wine and ends on Alt+X"
+
 # The installer's try waits for Wine's server to end, as the uninstaller runs on after its start.
 wine_quietly "$wineserver" -k || true
 cmake --build "$out" --target windows_packages

@@ -22,6 +22,12 @@ mkdir -p "$WINEPREFIX"
         "$wine" wineboot --init >/dev/null 2>&1 || true
         /usr/lib/wine/wineserver64 --wait
     fi
+    # Debian's Wine does not load its own fonts; without Marlett, title bars show letters
+    # where their buttons' symbols belong.
+    system_fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [[ -d $system_fonts && ! -e $system_fonts/marlett.ttf ]]; then
+        ln -sf /usr/share/wine/fonts/*.ttf "$system_fonts/"
+    fi
     fonts=$WINEPREFIX/tessaly-fonts
     if [[ ! -d $fonts ]]; then
         mkdir -p "$fonts.new"
