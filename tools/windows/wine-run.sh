@@ -37,8 +37,11 @@ mkdir -p "$WINEPREFIX"
 ) 9>"$WINEPREFIX.lock"
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-Z:$WINEPREFIX/tessaly-fonts}
 
-# Wine keeps the host's QT_ variables from Windows programs; it passes WINEQT_x on as QT_x.
+# Wine keeps the host's QT_ variables from Windows programs; it passes WINEQT_x on as QT_x. A
+# platform a Linux desktop names (xcb, wayland) is not one a Windows build has, so only those
+# it has are passed on.
 while IFS= read -r name; do
+    [[ $name != QT_QPA_PLATFORM || ${!name} =~ ^(offscreen|minimal|windows)(:.*)?$ ]] || continue
     export "WINE$name=${!name}"
 done < <(compgen -e | grep '^QT_' || true)
 
