@@ -59,8 +59,8 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::span<const
                 throw UsageError{"option " + Dashed(name) + " takes no value"};
             value = arg.substr(equals + 1);
         } else if (option->takesValue) {
-            if (i + 1 == args.size())
-                throw UsageError{"option " + Dashed(name) + " needs a value"};
+            if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+                throw UsageError{Dashed(name) + " needs a value"};
             value = args[++i];
         }
         parsed.options.emplace(name, std::move(value));

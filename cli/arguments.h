@@ -39,10 +39,11 @@ struct Arguments {
 };
 
 // "--name value" and "--name=value" both give a value; the word after a value-taking option is
-// its value even when it starts with "-", so negative numbers need no "=". "--" ends the
-// options. An unknown option, a repeated one, a missing value or a value given to a flag is
-// a UsageError.
+// its value even when it starts with a single "-", so negative numbers need no "=", but a word
+// that starts with "--" is the next option and the value is missing. "--" ends the options.
+// An unknown option, a repeated one, a missing value or a value given to a flag is a UsageError.
 //   {"--length", "-100", "--size=700", "5"} -> length "-100", size "700", positional "5"
+//   {"--length", "--size", "700"}           -> "--length needs a value"
 Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionKind> known);
 
 }  // namespace tessaly::cli

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The four calculators as commands: each reads its options, runs the same core routine as the
-// window's section and gives back the results the window would show.
+// The four calculators as commands: each is one row that holds its usage, its options with
+// their help, and the routine that reads them, runs the same core calculation as the window's
+// section and gives back the results the window would show.
 #pragma once
 
 #include <optional>
@@ -14,6 +15,8 @@
 #include "cli/arguments.h"
 
 namespace tessaly::cli {
+
+inline constexpr std::string_view kProgram = "tessaly-bitrate-calc";
 
 // A value that gives no result (not a number, a zero length, a result beyond the range of a
 // double): the message names the option, and the caller exits with status 1.
@@ -34,15 +37,33 @@ struct Report {
     std::string warning;          // why a result is negative; empty when none is
 };
 
+// A line of a command's help: an option with its value, or an operand.
+struct HelpEntry {
+    std::string_view option;  // "length" for --length; empty for an operand
+    std::string_view value;   // "MIN", or a literal choice such as "48"; empty for a flag
+    std::string_view text;
+};
+
 struct Command {
     std::string_view name;
-    std::span<const OptionKind> options;
-    bool takesOperands;     // only convert takes arguments that are not options
-    std::string_view help;  // printed by "COMMAND --help"
+    std::string_view synopsis;  // what follows the name in the usage line
+    std::string_view summary;   // what the command answers, for its help
+    std::span<const HelpEntry> entries;
+    bool takesUnits;            // its operands and --to name data units
     Report (*run)(const Arguments& args);
+
+    // "usage: tessaly-bitrate-calc video --length MIN ...", ending in a newline.
+    std::string usage() const;
+    // The usage, the summary and a line for each entry, then the units where it takes them.
+    std::string help() const;
+    // The options its arguments may hold, for reading them.
+    std::vector<OptionKind> options() const;
 };
 
 // The four commands, in the window's order: video, hd-space, audio, convert.
 std::span<const Command> Commands();
+
+// The usage of every command, one line each, then --help and --version.
+std::string GeneralUsage();
 
 }  // namespace tessaly::cli

@@ -18,17 +18,6 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr std::string_view kProgram = "tessaly-bitrate-calc";
-
-constexpr std::string_view kUsage =
-    "usage: tessaly-bitrate-calc video    --length MIN --audio KBIT_S --size MB [--value | --json]\n"
-    "       tessaly-bitrate-calc hd-space --length MIN --video KBIT_S [--wav 48 | --wav 44.1 | --audio KBIT_S]\n"
-    "                                     [--value | --json]\n"
-    "       tessaly-bitrate-calc audio    --length MIN --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav]\n"
-    "                                     [--value | --json]\n"
-    "       tessaly-bitrate-calc convert  VALUE UNIT [--to UNIT] [--json]\n"
-    "       tessaly-bitrate-calc --help | --version\n";
-
 constexpr std::string_view kHelp =
     "\n"
     "The video bitrate that makes a film fill a file of the desired size (video), the disk\n"
@@ -87,12 +76,19 @@ bool AskedForHelp(const std::vector<std::string_view>& args) {
     return std::find(args.begin(), end, "--help") != end || std::find(args.begin(), end, "-h") != end;
 }
 
+// Writes a usage error's message and the usage it breaks: the command's own, or every command's.
+int UsageFailure(const UsageError& error, const Command* command) {
+    Complain(error.message);
+    Write(stderr, command ? command->usage() : GeneralUsage());
+    return 2;
+}
+
 int Run(const std::vector<std::string_view>& argv) {
     if (argv.empty())
-        throw UsageError{"no command given"};
+        return UsageFailure({"no command given"}, nullptr);
     const std::string_view name = argv.front();
     if (name == "--help" || name == "-h")
-        return Write(stdout, std::string(kUsage).append(kHelp)) ? 0 : 1;
+        return Write(stdout, GeneralUsage().append(kHelp)) ? 0 : 1;
     if (name == "--version")
         return Write(stdout, std::string(kProgram).append(" " TESSALY_VERSION "\n")) ? 0 : 1;
 
@@ -100,21 +96,27 @@ int Run(const std::vector<std::string_view>& argv) {
     const auto command = std::find_if(commands.begin(), commands.end(),
                                       [name](const Command& c) { return c.name == name; });
     if (command == commands.end())
-        throw UsageError{name.starts_with("-") ? "unknown option " + std::string(name)
-                                               : "unknown command \"" + std::string(name) + "\""};
+        return UsageFailure({name.starts_with("-") ? "unknown option " + std::string(name)
+                                                   : "unknown command \"" + std::string(name) + "\""},
+                            nullptr);
     const std::vector<std::string_view> rest(argv.begin() + 1, argv.end());
     if (AskedForHelp(rest))
-        return Write(stdout, command->help) ? 0 : 1;
+        return Write(stdout, command->help()) ? 0 : 1;
 
-    const Arguments args = ParseArguments(rest, command->options);
-    if (!command->takesOperands && !args.positionals.empty())
-        throw UsageError{"unexpected argument \"" + std::string(args.positionals.front()) + "\""};
-    args.exclusive("value", "json");
-    const Form form = args.has("json")                         ? Form::Json
-                      : args.has("value") || args.has("to") ? Form::Value
-                                                             : Form::Lines;
-
-    const Report report = command->run(args);
+    Report report;
+    Form form = Form::Lines;
+    try {
+        const Arguments args = ParseArguments(rest, command->options());
+        if (!command->takesUnits && !args.positionals.empty())
+            throw UsageError{"unexpected argument \"" + std::string(args.positionals.front()) + "\""};
+        args.exclusive("value", "json");
+        form = args.has("json")                      ? Form::Json
+               : args.has("value") || args.has("to") ? Form::Value
+                                                     : Form::Lines;
+        report = command->run(args);
+    } catch (const UsageError& error) {
+        return UsageFailure(error, &*command);
+    }
     if (!Write(stdout, Format(report, form))) {
         Complain("cannot write the result");
         return 1;
@@ -133,10 +135,6 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     try {
         return Run(args);
-    } catch (const UsageError& error) {
-        Complain(error.message);
-        Write(stderr, kUsage);
-        return 2;
     } catch (const ValueError& error) {
         Complain(error.message);
         return 1;

@@ -1,41 +1,52 @@
 # SPDX-FileCopyrightText: The Tessaly developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Bash completion for tessaly-bitrate-calc: its commands, each command's options, the WAV
-# rates and the data units.
+# Bash completion for tessaly-bitrate-calc. The commands, each command's options, their
+# literal values (--wav 48) and the data units all come from the program's own --help, so a
+# new command or option needs nothing here.
 
 _tessaly_bitrate_calc() {
     local cur prev words cword
     _init_completion -s || return
+    local program=${words[0]}
 
-    local units="bits bytes kb kB Mbit MB Gbit GB kilobits kilobytes megabits megabytes gigabits gigabytes"
     if ((cword == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W "video hd-space audio convert --help --version" -- "$cur")
+        local commands
+        commands=$("$program" --help 2>/dev/null |
+            sed -n -E 's/^(usage:)? +[^ ]*tessaly-bitrate-calc ([a-z][a-z-]*) .*/\2/p')
+        mapfile -t COMPREPLY < <(compgen -W "$commands --help --version" -- "$cur")
         return
     fi
 
-    case $prev in
-        --wav) mapfile -t COMPREPLY < <(compgen -W "48 44.1" -- "$cur"); return ;;
-        --to) mapfile -t COMPREPLY < <(compgen -W "$units" -- "$cur"); return ;;
-        --length | --audio | --size | --video | --avi-size) return ;;  # a number
-    esac
+    # "  --name VALUE  text" lines name the options; "units: ..." the data units.
+    local help
+    help=$("$program" "${words[1]}" --help 2>/dev/null) || return
+    local units options values
+    units=$(sed -n 's/^units: //p' <<<"$help")
+    options=$(sed -n -E 's/^  (--[a-z-]+).*/\1/p' <<<"$help" | uniq)
 
-    local options
-    case ${words[1]} in
-        video) options="--length --audio --size --value --json" ;;
-        hd-space) options="--length --video --wav --audio --value --json" ;;
-        audio) options="--length --avi-size --size --wav --no-wav --value --json" ;;
-        convert) options="--to --json" ;;
-        *) return ;;
-    esac
+    if [[ $prev == --* ]]; then
+        # An option that takes a value: offer its literal values, the units, or nothing for a number.
+        local value_of
+        value_of=$(sed -n -E "s/^  $prev ([^ ]+) .*/\1/p" <<<"$help")
+        if [[ -n $value_of ]]; then
+            if [[ $value_of == UNIT ]]; then
+                values=$units
+            elif [[ $value_of != *[A-Z]* ]]; then
+                values=$value_of
+            fi
+            mapfile -t COMPREPLY < <(compgen -W "$values" -- "$cur")
+            return
+        fi
+    fi
 
-    if [[ ${words[1]} == convert && $cur != -* ]]; then
+    if [[ -n $units && $cur != -* ]]; then
         # VALUE first, then UNIT: count the words before this one that are not options.
         local i operands=0
         for ((i = 2; i < cword; i++)); do
             case ${words[i]} in
-                --to) ((i++)) ;;
-                -*) ;;
+                --*=*) ;;
+                --*) [[ $(sed -n -E "s/^  ${words[i]} ([^ ]+) .*/\1/p" <<<"$help") ]] && ((i++)) ;;
                 *) ((operands++)) ;;
             esac
         done
@@ -44,7 +55,7 @@ _tessaly_bitrate_calc() {
     fi
 
     # Offer only what is not given yet.
-    local word remaining=" $options "
+    local word remaining=" ${options//$'\n'/ } "
     for word in "${words[@]:2:cword-2}"; do
         remaining=${remaining/ ${word%%=*} / }
     done

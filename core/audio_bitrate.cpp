@@ -3,33 +3,30 @@
 
 #include "core/audio_bitrate.h"
 
-#include <array>
-
 #include "core/hd_space.h"
 
 namespace tessaly {
 
-namespace {
-constexpr Message kMessage{"Pleast enter a positive number.", "You must enter a number."};
-constexpr std::array<int, 10> kSteps{kLowestSuggestion, 96, 112, 128, 160, 192, 224, 256, 320, kHighestSuggestion};
-}  // namespace
-
-std::string SuggestedBitrate(double bitrate) {
-    for (auto step = kSteps.rbegin(); step != kSteps.rend(); ++step) {
-        if (bitrate >= *step)
-            return std::to_string(*step);
+std::optional<int> SuggestedBitrate(double bitrate) {
+    for (auto standard = kStandardBitrates.rbegin(); standard != kStandardBitrates.rend(); ++standard) {
+        if (bitrate >= *standard)
+            return *standard;
     }
-    return "too low";
+    return std::nullopt;
+}
+
+std::string SuggestionText(std::optional<int> suggestion) {
+    return suggestion ? std::to_string(*suggestion) : "too low";
 }
 
 AudioBitrateOutcome CalcAudioBitrate(std::string_view length, std::string_view aviSize,
                                      std::string_view desiredSize, WavAudio wav,
                                      const Separators& separators) {
     AudioBitrateOutcome outcome;
-    AudioBitrateSteps& w = outcome.steps;
-    Steps s(separators);
+    AudioBitrateWorking& w = outcome.working;
+    Calculation<AudioBitrateField> s(separators);
     w.wav = wav;
-    w.length = s.number(length, static_cast<int>(AudioBitrateField::Length));
+    w.length = s.number(length, AudioBitrateField::Length);
     w.seconds = s.mul(w.length, 60);
     // no WAV audio in the AVI: rate 0
     if (wav == WavAudio::Rate48kHz)
@@ -37,21 +34,20 @@ AudioBitrateOutcome CalcAudioBitrate(std::string_view length, std::string_view a
     if (wav == WavAudio::Rate44kHz)
         w.wavRate = kWav44kHzRate;
     w.wavSize = s.div(s.mul(w.seconds, w.wavRate), 1024);
-    w.aviSize = s.number(aviSize, static_cast<int>(AudioBitrateField::AviSize));
+    w.aviSize = s.number(aviSize, AudioBitrateField::AviSize);
     w.videoSize = s.sub(w.aviSize, w.wavSize);
-    w.desiredSize = s.number(desiredSize, static_cast<int>(AudioBitrateField::DesiredSize));
+    w.desiredSize = s.number(desiredSize, AudioBitrateField::DesiredSize);
     w.room = s.sub(w.desiredSize, w.videoSize);
-    w.bitrateExact = s.div(s.mul(s.mul(w.room, 8), 1024), w.seconds);
+    w.bitrateExact = s.divideBy(s.mul(s.mul(w.room, 8), 1024), w.seconds, AudioBitrateField::Length);
     w.bitrate = s.round(w.bitrateExact, 0);
 
-    outcome.failure = s.failure();
-    outcome.message = MessageFor(s.failure(), CalcFailure::DivisionByZero, kMessage);
-    if (s.failedField() >= 0)
-        outcome.failedField = static_cast<AudioBitrateField>(s.failedField());
+    s.finish(outcome);
+    s.blameNegative(outcome, {{NegativeCause::AviSmallerThanWav, w.videoSize},
+                              {NegativeCause::VideoExceedsSize, w.room}});
     if (!s.failed()) {
-        outcome.bitrate = w.bitrate;
         outcome.bitrateText = NumberToText(w.bitrate, separators.decimal);
-        outcome.suggestionText = SuggestedBitrate(w.bitrate);
+        outcome.suggestion = SuggestedBitrate(w.bitrate);
+        outcome.suggestionText = SuggestionText(outcome.suggestion);
     }
     return outcome;
 }

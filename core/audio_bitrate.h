@@ -5,23 +5,24 @@
 // and the largest standard bitrate step that does not exceed it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 namespace tessaly {
 
 // The WAV audio inside the AVI: its sampling rate, or None when the AVI holds no WAV audio.
 enum class WavAudio { None, Rate48kHz, Rate44kHz };
 
-// The fields, numbered as AudioBitrateOutcome::failedField names them.
+// The fields, in the order the calculation reads them.
 enum class AudioBitrateField { Length, AviSize, DesiredSize };
 
 // What each step of a run used and gave, in the order the steps ran; a step that did not run
 // leaves its values 0. Sizes in MB.
-struct AudioBitrateSteps {
+struct AudioBitrateWorking {
     WavAudio wav = WavAudio::None;  // the WAV audio the run assumed
     double length = 0;       // min
     double seconds = 0;      // length x 60
@@ -35,24 +36,27 @@ struct AudioBitrateSteps {
     double bitrate = 0;       // rounded to whole kbit/s
 };
 
-struct AudioBitrateOutcome {
+// The message comes for a zero length with room not zero. A negative figure is blamed on the
+// first field typed negative, else on an AVI smaller than its WAV audio (a negative video
+// share, which makes the room and the bitrate too large), else on video that needs more than
+// the desired size.
+struct AudioBitrateOutcome : Verdict<AudioBitrateField> {
     std::optional<std::string> bitrateText;     // kbit/s, whole; only when the run completed
-    std::optional<std::string> suggestionText;  // a step such as "128", or "too low"
-    double bitrate = 0;
-    std::optional<CalcFailure> failure;
-    std::optional<Message> message;             // set for a zero length with room not zero
-    AudioBitrateSteps steps;
-    std::optional<AudioBitrateField> failedField;  // the field whose text stopped the run
+    std::optional<std::string> suggestionText;  // a standard bitrate such as "128", or "too low"
+    std::optional<int> suggestion;              // kbit/s; none when too low
+    AudioBitrateWorking working;
 };
 
-// The lowest and the highest step a suggestion can be, in kbit/s.
-inline constexpr int kLowestSuggestion = 64;
-inline constexpr int kHighestSuggestion = 384;
+// The standard audio bitrates a suggestion is one of, in kbit/s, lowest first.
+inline constexpr std::array<int, 10> kStandardBitrates{64, 96, 112, 128, 160, 192, 224, 256, 320, 384};
 
-// The suggestion for a whole-number bitrate: the largest of 64, 96, 112, 128, 160, 192, 224,
-// 256, 320 and 384 that does not exceed it, or "too low" below 64:
-//   63 -> "too low", 64 -> "64", 95 -> "64", 127 -> "112", 383 -> "320", 1500 -> "384"
-std::string SuggestedBitrate(double bitrate);
+// The suggestion for a bitrate: the largest standard bitrate that does not exceed it, or none
+// (shown as "too low") below the lowest:
+//   63 -> none, 64 -> 64, 95 -> 64, 127 -> 112, 383 -> 320, 1500 -> 384
+std::optional<int> SuggestedBitrate(double bitrate);
+
+// The suggestion as the window shows it: "128", or "too low".
+std::string SuggestionText(std::optional<int> suggestion);
 
 // Length in minutes, AVI size and desired size in MB, as typed. The WAV audio that leaves the
 // AVI gives its rate back to the budget:

@@ -3,6 +3,8 @@
 
 #include "core/data_units.h"
 
+#include <algorithm>
+
 namespace tessaly {
 
 namespace {
@@ -11,6 +13,31 @@ constexpr Message kMessage{"Pleast enter a number in the input field.", ""};
 
 // The step from each unit to the next larger one.
 constexpr std::array<double, kDataUnitCount - 1> kLadder{8, 128, 8, 128, 8, 128, 8};
+
+// The converter's list says "megabit" and its caption "megabits" on purpose.
+constexpr std::array<DataUnitNames, kDataUnitCount> kNames{{
+    {"bits", "bits", "bits", "bits"},
+    {"bytes", "bytes", "bytes", "bytes"},
+    {"kbit", "kilobits", "kilobits (kb)", "kilobits (kb/kbit)"},
+    {"kB", "kilobytes", "kilobytes (kB)", "kilobytes (kB)"},
+    {"Mbit", "megabits", "megabit (Mbit)", "megabits (Mbit)"},
+    {"MB", "megabytes", "megabyte (MB)", "megabytes (MB)"},
+    {"Gbit", "gigabits", "gigabit (Gbit)", "gigabits (Gbit)"},
+    {"GB", "gigabytes", "gigabyte (GB)", "gigabytes (GB)"},
+}};
+
+// Whether `name` is one of the words of `text`, which are parted by blanks, brackets and "/".
+bool NamesWord(std::string_view text, std::string_view name) {
+    constexpr std::string_view kParts = " ()/";
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of(kParts, start), text.size());
+        if (text.substr(start, end - start) == name)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -27,6 +54,18 @@ double BitsPerUnit(DataUnit unit) {
     return bits;
 }
 
+const DataUnitNames& NamesOf(DataUnit unit) { return kNames[static_cast<std::size_t>(unit)]; }
+
+std::optional<DataUnit> DataUnitNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const DataUnitNames& n = kNames[i];
+        if (!name.empty() && (name == n.symbol || name == n.word || NamesWord(n.listItem, name) ||
+                              NamesWord(n.caption, name)))
+            return DataUnitAt(static_cast<int>(i));
+    }
+    return std::nullopt;
+}
+
 Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
                        const Separators& separators) {
     Conversion conversion;
@@ -35,7 +74,7 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
         return conversion;
 
     const auto selected = static_cast<std::size_t>(*unit);
-    Steps s(separators);
+    Calculation<ConversionField> s(separators);
     bool haveNumber = false;
     double number = 0;
     double smaller = 0;  // the value in the previous larger unit, divided down step by step
@@ -44,10 +83,10 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
             conversion.texts[box] = std::string(input);
         } else {
             if (!haveNumber) {
-                number = s.number(input);
+                number = s.number(input, ConversionField::Amount);
                 haveNumber = true;
             }
-            ConversionStep& step = conversion.steps[box];
+            BoxWorking& step = conversion.working[box];
             if (box < selected) {
                 step.from = number;
                 step.factor = BitsPerUnit(*unit) / BitsPerUnit(static_cast<DataUnit>(box));
@@ -68,11 +107,9 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
         conversion.written = box + 1;
     }
 
-    conversion.number = number;
     if (!s.failed())
         conversion.values[selected] = number;
-    conversion.failure = s.failure();
-    conversion.message = MessageFor(s.failure(), CalcFailure::NotANumber, kMessage);
+    s.finish(conversion, CalcFailure::NotANumber, kMessage);
     // A number too large to show in bits has no conversion either; leaving the previous
     // results standing would show numbers for an input that is no longer there.
     conversion.clearAll = s.failed();

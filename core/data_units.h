@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 namespace tessaly {
 
@@ -26,16 +26,35 @@ std::optional<DataUnit> DataUnitAt(int index);
 // Size of each unit in bits: 1, 8, 1024, 8192, 2^20, 2^23, 2^30, 2^33.
 double BitsPerUnit(DataUnit unit);
 
+// How a unit is named. The list item and the caption are the converter's own texts; every
+// word in them that is not a bracket names the unit too ("megabyte (MB)": "megabyte", "MB").
+struct DataUnitNames {
+    std::string_view symbol;    // written after a figure: "bits", "kbit", "MB"
+    std::string_view word;      // in full: "kilobits"
+    std::string_view listItem;  // the converter's list: "megabyte (MB)"
+    std::string_view caption;   // beside the converter's box: "megabytes (MB)"
+};
+
+const DataUnitNames& NamesOf(DataUnit unit);
+
+// The unit a name given by its user stands for: any word of its list item or its caption,
+// its symbol or its word, case mattering ("kb" is kilobits, "kB" kilobytes).
+std::optional<DataUnit> DataUnitNamed(std::string_view name);
+
+// The converter has one field, the amount.
+enum class ConversionField { Amount };
+
 // How one box's value was reached: `from` (the input's number, or the next smaller unit's value
 // for a larger unit) times or divided by `factor`.
-struct ConversionStep {
+struct BoxWorking {
     double from = 0;
     double factor = 0;
     bool divides = false;
     double result = 0;
 };
 
-struct Conversion {
+// The message comes when the input is not a number.
+struct Conversion : Verdict<ConversionField> {
     // The texts for the eight boxes, bits first; only the first `written` were written
     // before the conversion ended.
     std::array<std::string, kDataUnitCount> texts;
@@ -43,15 +62,12 @@ struct Conversion {
     // The numbers behind the texts, for a conversion that completed; the selected unit's is
     // the input's number.
     std::array<double, kDataUnitCount> values{};
-    std::optional<CalcFailure> failure;
-    std::optional<Message> message;  // the input is not a number
     // After the message (if any), every box shows "-": the input has no conversion to show.
     bool clearAll = false;
-    // The input's number and each box's step, for the boxes written; the selected unit's box,
-    // which shows the input as typed, has no step.
+    // The unit converted from, and each box's working, for the boxes written; the selected
+    // unit's box, which shows the input as typed, has none.
     std::optional<DataUnit> unit;
-    double number = 0;
-    std::array<ConversionStep, kDataUnitCount> steps{};
+    std::array<BoxWorking, kDataUnitCount> working{};
 };
 
 // Converts `input` in `unit` to all eight units. The selected unit's box gets the input text

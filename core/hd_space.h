@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 namespace tessaly {
 
@@ -21,12 +21,12 @@ enum class HdAudio { None, Wav48kHz, Wav44kHz, OtherBitrate };
 inline constexpr double kWav48kHzRate = 187.5;
 inline constexpr double kWav44kHzRate = 172.266;
 
-// The fields, numbered as HdSpaceOutcome::failedField names them.
+// The fields; the other bitrate is read only with HdAudio::OtherBitrate.
 enum class HdSpaceField { Length, VideoBitrate, OtherBitrate };
 
 // What each step of a run used and gave, in the order the steps ran; a step that did not run
 // leaves its values 0. Sizes in MB.
-struct HdSpaceSteps {
+struct HdSpaceWorking {
     HdAudio audio = HdAudio::None;  // the option the run used
     double length = 0;        // min
     double seconds = 0;       // length x 60
@@ -41,13 +41,11 @@ struct HdSpaceSteps {
     double spaceRequired = 0;   // rounded to whole MB
 };
 
-struct HdSpaceOutcome {
+// Its message is armed like the other calculators', though it divides by constants only and so
+// never shows. Only a field typed negative makes a figure negative.
+struct HdSpaceOutcome : Verdict<HdSpaceField> {
     std::optional<std::string> text;  // the space required in MB, only when the run completed
-    double spaceRequired = 0;
-    std::optional<CalcFailure> failure;
-    std::optional<Message> message;   // armed like the other calculators, though it divides by constants only
-    HdSpaceSteps steps;
-    std::optional<HdSpaceField> failedField;  // the field whose text stopped the run
+    HdSpaceWorking working;
 };
 
 // Length in minutes and video bitrate in kbit/s as typed; `otherBitrate` is the combo's text

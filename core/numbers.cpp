@@ -156,7 +156,7 @@ NumberResult FieldToNumber(std::string_view text, const Separators& separators) 
         // from_chars leaves the value alone; decide by magnitude between too large and too small.
         if (TooLarge(number))
             return {0, CalcFailure::Overflow};
-        return {negative ? -0.0 : 0.0, std::nullopt};
+        return {negative ? -0.0 : 0.0, std::nullopt, true};
     }
     if (ec != std::errc() || end != number.data() + number.size())
         return notANumber;
@@ -262,42 +262,6 @@ std::string ApproximateText(double x, int places, std::string_view decimal) {
         text.size() - point - decimal.size() <= static_cast<std::size_t>(places))
         return text;
     return NumberToText(RoundHalfEven(x, places), decimal) + "\u2026";
-}
-
-double Steps::number(std::string_view text, int field) {
-    if (failed())
-        return 0;
-    const auto result = FieldToNumber(text, separators_);
-    if (result.ok())
-        return result.value;
-    failedField_ = field;
-    return fail(*result.failure);
-}
-
-double Steps::checked(double result) {
-    if (failed())
-        return 0;
-    return std::isfinite(result) ? result : fail(CalcFailure::Overflow);
-}
-
-double Steps::add(double a, double b) { return checked(a + b); }
-double Steps::sub(double a, double b) { return checked(a - b); }
-double Steps::mul(double a, double b) { return checked(a * b); }
-
-double Steps::div(double a, double b) {
-    if (failed())
-        return 0;
-    if (b == 0)
-        return fail(a == 0 ? CalcFailure::Overflow : CalcFailure::DivisionByZero);
-    return checked(a / b);
-}
-
-double Steps::round(double x, int places) { return failed() ? 0 : RoundHalfEven(x, places); }
-
-double Steps::fail(CalcFailure failure) {
-    if (!failed())
-        failure_ = failure;
-    return 0;
 }
 
 }  // namespace tessaly

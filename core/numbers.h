@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The numeric rules every calculator shares: reading a field's text as a number, checked
-// double arithmetic that stops at the first failure, rounding, and writing a number as text.
+// The numeric rules every calculator shares: reading a field's text as a number, rounding, and
+// writing a number as text.
 #pragma once
 
 #include <optional>
@@ -32,6 +32,8 @@ struct Separators {
 struct NumberResult {
     double value = 0;
     std::optional<CalcFailure> failure;
+    // The text names a number other than 0 that lies below the smallest double, so it reads as 0.
+    bool underflowed = false;
 
     bool ok() const { return !failure; }
 };
@@ -41,7 +43,7 @@ struct NumberResult {
 // separator with digits, and an optional exponent. With '.' and ',':
 //   " 12 " -> 12, "1e3" -> 1000, ".5" -> 0.5, "5." -> 5, "1,024" -> 1024, "-0" -> -0
 //   "", "  ", "12a", "1e", "-", ".", "1,5", "1,0000" -> NotANumber
-//   "1e999" -> Overflow, "1e-999" -> 0 (the nearest double)
+//   "1e999" -> Overflow, "1e-999" -> 0 (the nearest double, marked as underflowed)
 NumberResult FieldToNumber(std::string_view text, const Separators& separators);
 
 // Rounds x to `places` decimals with exact halves going to the even neighbour:
@@ -59,55 +61,5 @@ std::string NumberToText(double x, std::string_view decimal = ".");
 // to `places` decimals and marked with an ellipsis, for showing a value that a later step rounds:
 //   (93.75, 2) -> "93.75", (827.387733, 2) -> "827.39…", (1e-7, 2) -> "1E-07", (0.999, 2) -> "1…"
 std::string ApproximateText(double x, int places, std::string_view decimal = ".");
-
-// Checked arithmetic for one run of a calculator, the heart of the calculation frame.
-// The first failing step is remembered and every later step does nothing and gives 0,
-// so a routine reads as the plain list of its statements and still stops at its first
-// failure; it looks at failed() before each output it writes.
-class Steps {
-public:
-    explicit Steps(const Separators& separators) : separators_(separators) {}
-
-    // A field's text, converted at the step that first uses it. `field` is the calculator's
-    // own number for the field, kept when its text stops the run.
-    double number(std::string_view text, int field = -1);
-
-    double add(double a, double b);
-    double sub(double a, double b);
-    double mul(double a, double b);
-    // x / 0 fails with DivisionByZero, 0 / 0 with Overflow.
-    double div(double a, double b);
-    double round(double x, int places);
-
-    bool failed() const { return failure_.has_value(); }
-    std::optional<CalcFailure> failure() const { return failure_; }
-    // The field whose text stopped the run (not a number, or beyond a double's range), or -1
-    // when the run completed or a step of arithmetic stopped it.
-    int failedField() const { return failedField_; }
-
-private:
-    double checked(double result);
-    double fail(CalcFailure failure);
-
-    const Separators& separators_;
-    std::optional<CalcFailure> failure_;
-    int failedField_ = -1;
-};
-
-// The message a calculator shows when its own kind of failure ends it.
-// An empty title means the application's title.
-struct Message {
-    std::string_view prompt;
-    std::string_view title;
-};
-
-// The end of the calculation frame: a failure of the kind the calculator reports shows its
-// message; any other failure, and a run that completed, show nothing.
-inline std::optional<Message> MessageFor(std::optional<CalcFailure> failure, CalcFailure reported,
-                                         const Message& message) {
-    if (failure == reported)
-        return message;
-    return std::nullopt;
-}
 
 }  // namespace tessaly

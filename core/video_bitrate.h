@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 namespace tessaly {
 
@@ -20,12 +20,12 @@ struct VideoBitrateTexts {
     std::string videoData;     // MB, as computed
 };
 
-// The fields, numbered as VideoBitrateOutcome::failedField names them.
+// The fields, in the order the calculation reads them.
 enum class VideoBitrateField { Length, AudioBitrate, Size };
 
 // What each step of a run used and gave, in the order the steps ran; a step that did not run
 // leaves its values 0. Sizes in MB, bitrates in kbit/s.
-struct VideoBitrateSteps {
+struct VideoBitrateWorking {
     double length = 0;         // min
     double seconds = 0;        // length x 60
     double audioBitrate = 0;
@@ -37,13 +37,11 @@ struct VideoBitrateSteps {
     double videoBitrate = 0;       // rounded to whole kbit/s
 };
 
-struct VideoBitrateOutcome {
+// The message comes for a zero length with a non-zero size. A negative figure is blamed on the
+// first field typed negative, or else on audio that needs more than the desired size.
+struct VideoBitrateOutcome : Verdict<VideoBitrateField> {
     std::optional<VideoBitrateTexts> texts;  // only when the run completed
-    double videoBitrate = 0;                 // the routine's result, when it completed
-    std::optional<CalcFailure> failure;
-    std::optional<Message> message;          // set for a zero length with a non-zero size
-    VideoBitrateSteps steps;
-    std::optional<VideoBitrateField> failedField;  // the field whose text stopped the run
+    VideoBitrateWorking working;
 };
 
 // Length in minutes, audio bitrate in kbit/s, desired size in MB, all as typed.

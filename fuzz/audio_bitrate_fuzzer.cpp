@@ -15,13 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto wav = static_cast<WavAudio>(in.choice(3));
     const auto outcome = CalcAudioBitrate(in.fields[0], in.fields[1], in.fields[2], wav, in.separators());
 
-    fuzz::CheckFrame(outcome.bitrateText.has_value(), outcome.failure, outcome.message.has_value(),
-                     CalcFailure::DivisionByZero, input);
+    fuzz::CheckFrame(outcome.bitrateText.has_value(), outcome, CalcFailure::DivisionByZero, input);
     TESSALY_CHECK(outcome.bitrateText.has_value() == outcome.suggestionText.has_value(), input,
                   "bitrate without suggestion");
     if (outcome.bitrateText) {
         fuzz::CheckOutput(*outcome.bitrateText, in.separators(), input);
-        TESSALY_CHECK(*outcome.suggestionText == SuggestedBitrate(outcome.bitrate), input,
+        TESSALY_CHECK(*outcome.suggestionText == SuggestionText(SuggestedBitrate(outcome.working.bitrate)), input,
                       "suggestion for another bitrate");
     }
     return 0;

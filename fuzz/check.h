@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 namespace tessaly::fuzz {
 
@@ -72,10 +72,15 @@ struct FieldInput {
 };
 
 // The calculation frame's promise: a run either completes with its outputs, or ends with one
-// of the three failures, and shows its message exactly for the failure it reports.
-inline void CheckFrame(bool completed, std::optional<CalcFailure> failure, bool messageShown,
-                       CalcFailure reported, std::string_view input) {
+// of the three failures and names the field to blame, and shows its message exactly for the
+// failure it reports. Only a completed run explains a negative figure.
+template <typename Field>
+void CheckFrame(bool completed, const Verdict<Field>& verdict, CalcFailure reported, std::string_view input) {
+    const std::optional<CalcFailure> failure = verdict.failure;
+    const bool messageShown = verdict.message.has_value();
     TESSALY_CHECK(completed != failure.has_value(), input, "outputs and failure disagree");
+    TESSALY_CHECK(verdict.stop.has_value() == failure.has_value(), input, "a failure that blames no field");
+    TESSALY_CHECK(!verdict.negative || completed, input, "a negative figure explained for a failed run");
     TESSALY_CHECK(!failure || failure == CalcFailure::Overflow || failure == CalcFailure::DivisionByZero ||
                       failure == CalcFailure::NotANumber,
                   input, "unknown failure");

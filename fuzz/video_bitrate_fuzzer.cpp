@@ -13,13 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const auto outcome = CalcVideoBitrate(in.fields[0], in.fields[1], in.fields[2], in.separators());
 
-    fuzz::CheckFrame(outcome.texts.has_value(), outcome.failure, outcome.message.has_value(),
-                     CalcFailure::DivisionByZero, input);
+    fuzz::CheckFrame(outcome.texts.has_value(), outcome, CalcFailure::DivisionByZero, input);
     if (outcome.texts) {
         for (const std::string* text : {&outcome.texts->videoBitrate, &outcome.texts->audioData,
                                         &outcome.texts->videoData})
             fuzz::CheckOutput(*text, in.separators(), input);
-        TESSALY_CHECK(outcome.texts->videoBitrate == NumberToText(outcome.videoBitrate, in.separators().decimal),
+        TESSALY_CHECK(outcome.texts->videoBitrate == NumberToText(outcome.working.videoBitrate, in.separators().decimal),
                       input, "result and its text disagree");
     }
     return 0;

@@ -14,9 +14,6 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Working", text); }
 
-const char* const kBeyondRange =
-    "A step gives a number beyond the range the calculation can hold, so it stops there.";
-
 // Writes the recorded values with the window's decimal separator and collects the lines.
 class Lines {
 public:
@@ -46,45 +43,85 @@ private:
     QStringList lines_;
 };
 
-// Why the latest run stopped, then what the figures shown are. `fieldNames` holds the
-// captions of the calculator's fields in the order of its field numbers.
-template <typename Outcome, std::size_t FieldCount, typename Write>
-QString WithFailure(const RunRecord<Outcome>& runs, const std::array<const char*, FieldCount>& fieldNames,
-                    const QString& arithmeticStop, const QString& decimal, Write write) {
+// Why the latest run stopped, in the words of the field to blame.
+template <typename Field>
+QString StopText(const Stop<Field>& stop, const FieldCaptions<Field>& captions) {
+    const QString field = captions(stop.field);
+    switch (stop.reason) {
+    case StopReason::Empty:
+    case StopReason::NotANumber:
+        return Tr("\u201c%1\u201d holds no number, so the calculation stops there.").arg(field);
+    case StopReason::TooLarge:
+        return Tr("\u201c%1\u201d holds a number too large to calculate with, so the calculation stops there.")
+            .arg(field);
+    case StopReason::TooSmall:
+        return Tr("\u201c%1\u201d holds a number too close to 0 to calculate with, so the calculation stops "
+                  "there.")
+            .arg(field);
+    case StopReason::Zero:
+        return Tr("\u201c%1\u201d is 0, and no bitrate fills a size in no time (a division by zero).").arg(field);
+    case StopReason::ZeroByZero:
+        break;
+    }
+    return Tr("\u201c%1\u201d is 0, and so is what would be shared over it (0 \u00f7 0).").arg(field);
+}
+
+// Why a figure of a completed run is negative; empty when none is.
+template <typename Field>
+QString NegativeText(const Negative<Field>& negative, const FieldCaptions<Field>& captions, const Lines& lines,
+                     double part, double whole) {
+    switch (negative.cause) {
+    case NegativeCause::Typed:
+        return Tr("\u201c%1\u201d holds a negative number, so the figures are not those of a real film.")
+            .arg(captions(*negative.field));
+    case NegativeCause::AudioExceedsSize:
+        return Tr("The audio alone (%1 MB) needs more than the desired size (%2 MB), so the video share "
+                  "and the video bitrate are negative: no video fits.")
+            .arg(lines.n(part), lines.n(whole));
+    case NegativeCause::AviSmallerThanWav:
+        return Tr("The AVI (%1 MB) is smaller than the WAV audio it is said to hold (%2 MB), so its video "
+                  "share is negative and the audio bitrate comes out too high.")
+            .arg(lines.n(whole), lines.a(part));
+    case NegativeCause::VideoExceedsSize:
+        break;
+    }
+    return Tr("The video alone (%1 MB) needs more than the desired size (%2 MB), so no room is left for "
+              "audio and the audio bitrate is negative.")
+        .arg(lines.a(part), lines.n(whole));
+}
+
+// The working of the latest run, or why it stopped and then the working of the figures shown.
+template <typename Outcome, typename Field, typename Write>
+QString WithVerdict(const RunRecord<Outcome>& runs, const FieldCaptions<Field>& captions, const QString& decimal,
+                    Write write) {
     const auto& latest = runs.latest;
-    if (latest && !latest->failure) {
-        Lines lines(decimal);
-        write(lines, *latest);
+    Lines lines(decimal);
+    if (latest && latest->completed()) {
+        write(lines, *latest, captions);
         return lines.text();
     }
-    Lines lines(decimal);
-    if (latest && latest->failedField) {
-        const QString field = Tr(fieldNames[static_cast<std::size_t>(*latest->failedField)]);
-        if (*latest->failure == CalcFailure::NotANumber)
-            lines << Tr("\u201c%1\u201d holds no number, so the calculation stops there.").arg(field);
-        else
-            lines << Tr("\u201c%1\u201d holds a number too large to calculate with, so the calculation stops "
-                        "there.")
-                         .arg(field);
-    } else if (latest) {
-        lines << arithmeticStop;
-    }
+    if (latest && latest->stop)
+        lines << StopText(*latest->stop, captions);
     if (runs.shown) {
         lines << Tr("The figures shown come from the last complete calculation:");
-        write(lines, *runs.shown);
+        write(lines, *runs.shown, captions);
     } else {
         lines << Tr("Nothing has been calculated yet.");
     }
     return lines.text();
 }
 
+// The symbol written after the figure of the converter's box `box`, bits first.
+QString Symbol(std::size_t box) { return FromUtf8(std::string(NamesOf(*DataUnitAt(static_cast<int>(box))).symbol)); }
+
 QString UnitNote(const Lines& lines) {
     return Tr("1 MB = 1024 kB = 8192 kbit here; encoders that read k as 1000 give a file about %1 % smaller.")
         .arg(lines.n(2.3));
 }
 
-void WriteVideoBitrate(Lines& lines, const VideoBitrateOutcome& outcome) {
-    const VideoBitrateSteps& w = outcome.steps;
+void WriteVideoBitrate(Lines& lines, const VideoBitrateOutcome& outcome,
+                       const FieldCaptions<VideoBitrateField>& captions) {
+    const VideoBitrateWorking& w = outcome.working;
     lines << Tr("%1 min \u00d7 60 = %2 s").arg(lines.n(w.length), lines.n(w.seconds))
           << Tr("audio: %1 kbit/s \u00f7 8 \u00d7 %2 s \u00f7 1024 %3")
                  .arg(lines.n(w.audioBitrate), lines.n(w.seconds),
@@ -94,17 +131,13 @@ void WriteVideoBitrate(Lines& lines, const VideoBitrateOutcome& outcome) {
           << Tr("%1 MB \u00d7 1024 \u00d7 8 \u00f7 %2 s %3")
                  .arg(lines.n(w.videoData), lines.n(w.seconds),
                       lines.rounded(w.videoBitrateExact, w.videoBitrate, "kbit/s"));
-    if (w.videoData < 0)
-        lines << Tr("The audio alone (%1 MB) needs more than the desired size (%2 MB), so the video share "
-                    "and the video bitrate are negative: no video fits.")
-                     .arg(lines.n(w.audioData), lines.n(w.size));
-    else if (w.length < 0)
-        lines << Tr("The film length is negative, so the bitrate is negative too.");
+    if (outcome.negative)
+        lines << NegativeText(*outcome.negative, captions, lines, w.audioData, w.size);
     lines << UnitNote(lines);
 }
 
-void WriteHdSpace(Lines& lines, const HdSpaceOutcome& outcome) {
-    const HdSpaceSteps& w = outcome.steps;
+void WriteHdSpace(Lines& lines, const HdSpaceOutcome& outcome, const FieldCaptions<HdSpaceField>& captions) {
+    const HdSpaceWorking& w = outcome.working;
     lines << Tr("%1 min \u00d7 60 = %2 s").arg(lines.n(w.length), lines.n(w.seconds))
           << Tr("video: %1 s \u00d7 %2 kbit/s \u00f7 8 \u00f7 1024 %3")
                  .arg(lines.n(w.seconds), lines.n(w.videoBitrate),
@@ -130,12 +163,13 @@ void WriteHdSpace(Lines& lines, const HdSpaceOutcome& outcome) {
     lines << Tr("%1 MB + %2 MB %3")
                  .arg(lines.n(w.videoSize), lines.n(w.audioSize),
                       lines.rounded(w.total, w.spaceRequired, "MB"));
-    if (w.spaceRequired < 0)
-        lines << Tr("A negative film length or bitrate gives a negative space.");
+    if (outcome.negative)
+        lines << NegativeText(*outcome.negative, captions, lines, 0, 0);
 }
 
-void WriteAudioBitrate(Lines& lines, const AudioBitrateOutcome& outcome) {
-    const AudioBitrateSteps& w = outcome.steps;
+void WriteAudioBitrate(Lines& lines, const AudioBitrateOutcome& outcome,
+                       const FieldCaptions<AudioBitrateField>& captions) {
+    const AudioBitrateWorking& w = outcome.working;
     lines << Tr("%1 min \u00d7 60 = %2 s").arg(lines.n(w.length), lines.n(w.seconds));
     if (w.wav == WavAudio::None)
         lines << Tr("no WAV audio in the AVI: 0 MB");
@@ -149,89 +183,67 @@ void WriteAudioBitrate(Lines& lines, const AudioBitrateOutcome& outcome) {
           << Tr("%1 MB \u00d7 8 \u00d7 1024 \u00f7 %2 s %3")
                  .arg(lines.a(w.room), lines.n(w.seconds),
                       lines.rounded(w.bitrateExact, w.bitrate, "kbit/s"));
-    if (w.bitrate >= kLowestSuggestion)
+    const int lowest = kStandardBitrates.front();
+    if (outcome.suggestion)
         lines << Tr("suggested: %1 kbit/s, the largest of the steps %2 to %3 kbit/s not above %4 kbit/s")
-                     .arg(FromUtf8(*outcome.suggestionText), QString::number(kLowestSuggestion),
-                          QString::number(kHighestSuggestion), lines.n(w.bitrate));
+                     .arg(QString::number(*outcome.suggestion), QString::number(lowest),
+                          QString::number(kStandardBitrates.back()), lines.n(w.bitrate));
     else
         lines << Tr("suggested: too low, as %1 kbit/s is below the lowest step, %2 kbit/s")
-                     .arg(lines.n(w.bitrate), QString::number(kLowestSuggestion));
-    if (w.room < 0)
-        lines
-            << Tr("The video alone (%1 MB) needs more than the desired size (%2 MB), so no room is left for "
-                  "audio and the audio bitrate is negative.")
-                   .arg(lines.a(w.videoSize), lines.n(w.desiredSize));
+                     .arg(lines.n(w.bitrate), QString::number(lowest));
+    if (outcome.negative) {
+        const bool wav = outcome.negative->cause == NegativeCause::AviSmallerThanWav;
+        lines << NegativeText(*outcome.negative, captions, lines, wav ? w.wavSize : w.videoSize,
+                              wav ? w.aviSize : w.desiredSize);
+    }
     lines << UnitNote(lines);
 }
 
-// The arithmetic failures of a calculator that divides by the film length: 0 with something
-// to share is a division by zero, 0 with nothing to share is 0 / 0.
-template <typename Outcome>
-QString LengthStop(const std::optional<Outcome>& latest, const char* nothingToShare) {
-    if (latest && latest->failure == CalcFailure::DivisionByZero)
-        return Tr("The film length is 0, and no bitrate fills a size in no time (a division by zero).");
-    if (latest && latest->steps.seconds == 0)
-        return Tr(nothingToShare);
-    return Tr(kBeyondRange);
-}
-
-constexpr std::array<const char*, kDataUnitCount> kSymbols{"bits", "bytes", "kbit", "kB",
-                                                           "Mbit", "MB",    "Gbit", "GB"};
-
 }  // namespace
 
-QString VideoBitrateWorking(const RunRecord<VideoBitrateOutcome>& runs, const QString& decimal) {
-    const std::array<const char*, 3> fields{"length of movie", "audio bitrate", "desired file size"};
-    return WithFailure(
-        runs, fields, LengthStop(runs.latest, "The film length and the video share are both 0 (0 \u00f7 0)."),
-        decimal, WriteVideoBitrate);
+QString WorkingText(const RunRecord<VideoBitrateOutcome>& runs, const FieldCaptions<VideoBitrateField>& captions,
+                    const QString& decimal) {
+    return WithVerdict(runs, captions, decimal, WriteVideoBitrate);
 }
 
-QString HdSpaceWorking(const RunRecord<HdSpaceOutcome>& runs, const QString& decimal) {
-    const std::array<const char*, 3> fields{"Movie Length (mins)", "Video Bitrate (kbits/s)",
-                                            "Other (kbits/sec)"};
-    return WithFailure(runs, fields, Tr(kBeyondRange), decimal, WriteHdSpace);
+QString WorkingText(const RunRecord<HdSpaceOutcome>& runs, const FieldCaptions<HdSpaceField>& captions,
+                    const QString& decimal) {
+    return WithVerdict(runs, captions, decimal, WriteHdSpace);
 }
 
-QString AudioBitrateWorking(const RunRecord<AudioBitrateOutcome>& runs, const QString& decimal) {
-    const std::array<const char*, 3> fields{"Movie Length (mins)", "Flasked AVI size (MB's)",
-                                            "Desired File Size (MB's)"};
-    return WithFailure(
-        runs, fields,
-        LengthStop(runs.latest, "The film length and the room for audio are both 0 (0 \u00f7 0)."), decimal,
-        WriteAudioBitrate);
+QString WorkingText(const RunRecord<AudioBitrateOutcome>& runs, const FieldCaptions<AudioBitrateField>& captions,
+                    const QString& decimal) {
+    return WithVerdict(runs, captions, decimal, WriteAudioBitrate);
 }
 
 QString ConversionWorking(const std::optional<Conversion>& latest, std::size_t box, const QString& decimal) {
     Lines lines(decimal);
     if (!latest || !latest->unit)
         return Tr("Nothing has been converted yet: type an amount and choose its unit in the list.");
-    if (latest->failure == CalcFailure::NotANumber)
+    if (latest->stop && latest->stop->reason != StopReason::TooLarge)
         return Tr("The input is not a number, so there is nothing to convert and every box shows -.");
-    if (latest->failure)
+    if (latest->stop)
         return Tr(
             "The input is too large to show in bits, so there is nothing to convert and every box shows -.");
     const auto selected = static_cast<std::size_t>(*latest->unit);
-    const QString from = QLatin1String(kSymbols[selected]);
+    const QString from = Symbol(selected);
     if (box == selected) {
         lines << Tr("the input, as typed, in %1").arg(from);
     } else if (box < selected) {
-        const ConversionStep& step = latest->steps[box];
+        const BoxWorking& step = latest->working[box];
         lines << Tr("%1 %2 \u00d7 %3 = %4 %5 (1 %2 = %3 %5)")
                      .arg(lines.n(step.from), from, lines.n(step.factor), lines.n(step.result),
-                          QLatin1String(kSymbols[box]));
+                          Symbol(box));
     } else {
         for (std::size_t k = selected + 1; k <= box; ++k) {
-            const ConversionStep& step = latest->steps[k];
+            const BoxWorking& step = latest->working[k];
             lines << Tr("%1 %2 \u00f7 %3 = %4 %5")
-                         .arg(lines.n(step.from), QLatin1String(kSymbols[k - 1]), lines.n(step.factor),
-                              lines.n(step.result), QLatin1String(kSymbols[k]));
+                         .arg(lines.n(step.from), Symbol(k - 1), lines.n(step.factor), lines.n(step.result),
+                              Symbol(k));
         }
     }
     lines << Tr("Every prefix here is a power of 1024: 1 kbit = 1024 bits, 1 kB = 1024 bytes.");
     return lines.text();
 }
-
-QString DataUnitSymbol(std::size_t box) { return QLatin1String(kSymbols[box]); }
 
 }  // namespace tessaly::ui

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 #include "core/audio_bitrate.h"
@@ -24,22 +25,27 @@ struct RunRecord {
 
     void record(const Outcome& outcome) {
         latest = outcome;
-        if (!outcome.failure)
+        if (outcome.completed())
             shown = outcome;
     }
 };
 
+// The caption the section shows for each of its calculator's fields.
+template <typename Field>
+using FieldCaptions = std::function<QString(Field)>;
+
 // One step per line, each term with its unit and each rounding, numbers written with
-// `decimal`. When the latest run failed, the text first says which field or step stopped it
-// and then that the figures come from the last complete run, or that there is none yet.
-QString VideoBitrateWorking(const RunRecord<VideoBitrateOutcome>& runs, const QString& decimal);
-QString HdSpaceWorking(const RunRecord<HdSpaceOutcome>& runs, const QString& decimal);
-QString AudioBitrateWorking(const RunRecord<AudioBitrateOutcome>& runs, const QString& decimal);
+// `decimal`, then why a figure is negative, where one is. When the latest run failed, the
+// text first says which field stopped it and how, then that the figures come from the last
+// complete run, or that there is none yet.
+QString WorkingText(const RunRecord<VideoBitrateOutcome>& runs, const FieldCaptions<VideoBitrateField>& captions,
+                    const QString& decimal);
+QString WorkingText(const RunRecord<HdSpaceOutcome>& runs, const FieldCaptions<HdSpaceField>& captions,
+                    const QString& decimal);
+QString WorkingText(const RunRecord<AudioBitrateOutcome>& runs, const FieldCaptions<AudioBitrateField>& captions,
+                    const QString& decimal);
 
 // How the converter's box `box` (bits first) got its figure in the latest conversion, if any.
 QString ConversionWorking(const std::optional<Conversion>& latest, std::size_t box, const QString& decimal);
-
-// The short unit written after a converter box's figure: "bits", "bytes", "kbit", ... "GB".
-QString DataUnitSymbol(std::size_t box);
 
 }  // namespace tessaly::ui

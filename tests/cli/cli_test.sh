@@ -14,7 +14,8 @@ failures=0
 nl=$'\n'
 
 # row STATUS "ARGUMENTS" "STDOUT" "STDERR": an expected stdout ending in " ..." is a prefix;
-# with status 2 only the message is given, and the usage must follow it.
+# with status 2 only the message is given, and the usage must follow it: the command's own
+# one line where a command was named.
 row() {
     local status=$1 args=$2 want_out=$3 want_err=$4 out err got
     out=$("${program[@]}" $args 2>/tmp/cli_test_err.$$)
@@ -22,7 +23,10 @@ row() {
     err=$(</tmp/cli_test_err.$$)
     out=${out//$'\r'/} err=${err//$'\r'/}
     [[ $want_err ]] && want_err="tessaly-bitrate-calc: $want_err"
-    if ((status == 2)) && [[ $err == "$want_err${nl}usage: "* ]]; then err=$want_err; fi
+    # A usage error after a command shows that command's usage alone.
+    local command=${args%% *} usage="usage: tessaly-bitrate-calc"
+    [[ " video hd-space audio convert " == *" $command "* ]] && usage+=" $command [^${nl}]*$"
+    if ((status == 2)) && [[ $err =~ ^"$want_err${nl}"$usage ]]; then err=$want_err; fi
     if [[ $want_out == *" ..." ]]; then out=${out:0:${#want_out}-4}; want_out=${want_out% ...}; fi
     if [[ $got != "$status" || $out != "$want_out" || $err != "$want_err" ]]; then
         printf 'FAIL: %s\n  status %s, want %s\n  stdout: %s\n  want:   %s\n  stderr: %s\n  want:   %s\n' \
@@ -43,7 +47,8 @@ row 0 "audio --length 100 --avi-size 600 --size 700 --no-wav" \
 row 0 "audio --length 100 --avi-size 1700 --size 700 --wav 44.1 --json" \
     '{"audio_bitrate_kbit_s":13,"suggested_bitrate_kbit_s":null}' ""
 row 0 "audio --length 100 --avi-size 700.1 --size 700 --no-wav --json" \
-    '{"audio_bitrate_kbit_s":0,"suggested_bitrate_kbit_s":null}' ""
+    '{"audio_bitrate_kbit_s":0,"suggested_bitrate_kbit_s":null}' \
+    "warning: the video in the AVI alone needs more than the desired size, so no audio fits"
 row 0 "convert 4.7 GB" "40372692582.4 bits${nl}5046586572.8 bytes${nl}39426457.6 kilobits${nl}4928307.2 kilobytes${nl}38502.4 megabits${nl}4812.8 megabytes${nl}37.6 gigabits${nl}4.7 gigabytes" ""
 row 0 "convert 1 bits --json" '{"bits":1,"bytes":0.125,"kilobits":0.0009765625,"kilobytes":0.0001220703125,"megabits":9.5367431640625e-07,"megabytes":1.1920928955078125e-07,"gigabits":9.313225746154785e-10,"gigabytes":1.1641532182693481e-10}' ""
 row 0 "convert 1,024 kilobits --to kb" "1024" ""
@@ -56,13 +61,22 @@ row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
 row 0 "video --length 100 --audio 128 --size 50 --value" "-60" \
     "warning: the audio alone needs more than the desired size, so the video's share is negative"
 row 0 "audio --length -100 --avi-size 1700 --size 2000 --no-wav --value" "-410" \
-    "warning: a result is negative because --length is negative"
+    "warning: --length is negative, so the results are not those of a real film"
+# A negative share inside the calculation is explained even where the answer looks plausible.
+row 0 "audio --length 100 --avi-size 100 --size 700 --value" "2319" \
+    "warning: the AVI is smaller than the WAV audio it is said to hold, so its video share is negative and the audio bitrate too high"
+row 0 "hd-space --length 100 --video -827 --value" "493" \
+    "warning: --video is negative, so the results are not those of a real film"
+row 0 "video --length 100 --audio 128 --size -50 --value" "-197" \
+    "warning: --size is negative, so the results are not those of a real film"
 
 # Values without a result: one line naming the option, nothing on stdout, status 1.
 row 1 "video --length 1O0 --audio 128 --size 700" "" '--length: not a number: "1O0"'
 row 1 "video --length 100 --audio 128 --size 1e999" "" '--size: too large: "1e999"'
 row 1 "video --length 0 --audio 128 --size 700" "" "--length: must not be zero"
 row 1 "video --length 1e-310 --audio 128 --size 700" "" '--length: too small: "1e-310"'
+row 1 "video --length 1e-400 --audio 128 --size 700" "" '--length: too small: "1e-400"'
+row 1 "audio --length 100 --avi-size= --size 700" "" "--avi-size: empty"
 row 1 "audio --length 0 --avi-size 700 --size 700 --no-wav" "" "--length: must not be zero"
 row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
 row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
@@ -74,14 +88,16 @@ row 2 "encode" "" 'unknown command "encode"'
 row 2 "video --length 100 --audio 128 --size 700 --frob" "" "unknown option --frob"
 row 2 "video --length 100 --audio 128" "" "missing option --size"
 row 2 "video --length 1 --length 2 --audio 128 --size 700" "" "option --length given twice"
-row 2 "video --audio 128 --size 700 --length" "" "option --length needs a value"
+row 2 "video --audio 128 --size 700 --length" "" "--length needs a value"
+row 2 "video --length --audio 128 --size 700" "" "--length needs a value"
 row 2 "video --length 100 --audio 128 --size 700 --json=1" "" "option --json takes no value"
 row 2 "video --length 100 --audio 128 --size 700 extra" "" 'unexpected argument "extra"'
 row 2 "video --length 100 --audio 128 --size 700 --value --json" "" "--value and --json exclude each other"
 row 2 "hd-space --length 100 --video 827 --wav 32" "" '--wav takes 48 or 44.1, not "32"'
 row 2 "audio --length 100 --avi-size 1700 --size 700 --wav 48 --no-wav" "" "--wav and --no-wav exclude each other"
 row 2 "convert" "" "missing VALUE and UNIT"
-row 2 "convert 1 mb" "" 'unknown unit "mb" (bits bytes kb kB Mbit MB Gbit GB, or kilobits ... gigabytes)'
+row 2 "convert 1 mb" "" "unknown unit \"mb\" (see 'tessaly-bitrate-calc convert --help')"
+row 0 "convert 1 megabyte --to kbit" "8192" ""
 
 rm -f /tmp/cli_test_err.$$
 ((failures == 0)) || { echo "$failures rows failed"; exit 1; }

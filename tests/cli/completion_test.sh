@@ -4,7 +4,10 @@
 
 # Completes command lines with tessaly-bitrate-calc's bash completion, loaded the way
 # bash-completion loads it, and compares the offered words with each row's.
-#   completion_test.sh COMPLETION_SCRIPT
+# The completion asks the program itself for its commands and options, so the one built here
+# comes first on the PATH.
+#   completion_test.sh COMPLETION_SCRIPT PROGRAM
+PATH=$(dirname "$2"):$PATH
 source /usr/share/bash-completion/bash_completion || exit 1
 source "$1" || exit 1
 failures=0
@@ -31,7 +34,9 @@ row "tessaly-bitrate-calc hd-space --wav " "48 44.1"
 row "tessaly-bitrate-calc video --size " ""
 row "tessaly-bitrate-calc convert " ""
 row "tessaly-bitrate-calc convert 700 M" "Mbit MB"
-row "tessaly-bitrate-calc convert --to kB 700 gi" "gigabits gigabytes"
+row "tessaly-bitrate-calc convert --to kB 700 gi" "gigabits gigabit gigabytes gigabyte"
+row "tessaly-bitrate-calc convert 700 MB --to k" "kbit kilobits kb kB kilobytes"
+row "tessaly-bitrate-calc audio --length 100 --wav " "48 44.1"
 row "tessaly-bitrate-calc convert 700 MB " ""
 
 ((failures == 0)) || { echo "$failures rows failed"; exit 1; }

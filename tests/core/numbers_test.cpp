@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Reading, rounding and writing numbers, and the checked arithmetic of the calculation frame.
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -204,21 +204,23 @@ TEST(NumberToText, UsesTheLocalesDecimalSeparator) {
     EXPECT_EQ(NumberToText(1234567.5, ","), "1234567,5");  // never grouped
 }
 
-TEST(Steps, DivisionByZero) {
-    Steps s(kPoint);
+enum class Field { First, Second };
+
+TEST(Calculation, DivisionByZero) {
+    Calculation<Field> s(kPoint);
     EXPECT_EQ(s.div(5, 0), 0);
     EXPECT_EQ(s.failure(), CalcFailure::DivisionByZero);
 
-    Steps zero(kPoint);
+    Calculation<Field> zero(kPoint);
     zero.div(0, 0);
     EXPECT_EQ(zero.failure(), CalcFailure::Overflow);
 }
 
-TEST(Steps, TheFirstFailureStopsEveryLaterStep) {
-    Steps s(kPoint);
-    EXPECT_EQ(s.mul(s.number("12"), 2), 24);
+TEST(Calculation, TheFirstFailureStopsEveryLaterStep) {
+    Calculation<Field> s(kPoint);
+    EXPECT_EQ(s.mul(s.number("12", Field::First), 2), 24);
     EXPECT_FALSE(s.failed());
-    s.number("");
+    s.number("", Field::Second);
     EXPECT_EQ(s.failure(), CalcFailure::NotANumber);
     // Later steps neither compute nor replace the failure.
     EXPECT_EQ(s.add(1, 2), 0);
@@ -226,23 +228,30 @@ TEST(Steps, TheFirstFailureStopsEveryLaterStep) {
     EXPECT_EQ(s.failure(), CalcFailure::NotANumber);
 }
 
-TEST(Steps, ResultsBeyondTheRangeOverflow) {
+TEST(Calculation, ResultsBeyondTheRangeOverflow) {
     const double big = std::numeric_limits<double>::max();
-    Steps mul(kPoint), add(kPoint), sub(kPoint), div(kPoint);
+    Calculation<Field> mul(kPoint), add(kPoint), sub(kPoint), div(kPoint);
     mul.mul(big, 2);
     add.add(big, big);
     sub.sub(-big, big);
     div.div(big, 0.5);
-    for (Steps* s : {&mul, &add, &sub, &div})
+    for (Calculation<Field>* s : {&mul, &add, &sub, &div})
         EXPECT_EQ(s->failure(), CalcFailure::Overflow);
 }
 
-TEST(MessageFor, OnlyTheReportedFailureShowsTheMessage) {
+TEST(Calculation, OnlyTheReportedFailureShowsTheMessage) {
     const Message message{"prompt", "title"};
-    EXPECT_TRUE(MessageFor(CalcFailure::DivisionByZero, CalcFailure::DivisionByZero, message));
-    EXPECT_FALSE(MessageFor(CalcFailure::Overflow, CalcFailure::DivisionByZero, message));
-    EXPECT_FALSE(MessageFor(CalcFailure::NotANumber, CalcFailure::DivisionByZero, message));
-    EXPECT_FALSE(MessageFor(std::nullopt, CalcFailure::DivisionByZero, message));
+    const auto shows = [&](std::string_view second, double divisor) {
+        Calculation<Field> s(kPoint);
+        s.div(s.number(second, Field::Second), divisor);
+        Verdict<Field> verdict;
+        s.finish(verdict, CalcFailure::DivisionByZero, message);
+        return verdict.message.has_value();
+    };
+    EXPECT_TRUE(shows("1", 0));
+    EXPECT_FALSE(shows("0", 0));   // Overflow
+    EXPECT_FALSE(shows("x", 0));   // NotANumber
+    EXPECT_FALSE(shows("1", 2));   // completed
 }
 
 }  // namespace

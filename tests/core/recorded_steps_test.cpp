@@ -22,7 +22,7 @@ void ExpectSteps(const std::vector<double>& got, const std::vector<double>& want
         EXPECT_NEAR(got[i], want[i], 1e-9 * (1 + std::abs(want[i]))) << row << ", step value " << i;
 }
 
-TEST(RecordedSteps, VideoBitrate) {
+TEST(RecordedWorking, VideoBitrate) {
     // length, seconds, audio, audio exact, audio, size, video, bitrate exact, bitrate
     const struct { const char *length, *audio, *size; std::optional<VideoBitrateField> field;
                    std::vector<double> steps; } rows[] = {
@@ -33,14 +33,14 @@ TEST(RecordedSteps, VideoBitrate) {
     };
     for (const auto& r : rows) {
         const VideoBitrateOutcome o = CalcVideoBitrate(r.length, r.audio, r.size, {});
-        const VideoBitrateSteps& w = o.steps;
-        EXPECT_EQ(o.failedField, r.field) << r.size;
+        const VideoBitrateWorking& w = o.working;
+        EXPECT_EQ(o.stop ? std::optional(o.stop->field) : std::nullopt, r.field) << r.size;
         ExpectSteps({w.length, w.seconds, w.audioBitrate, w.audioDataExact, w.audioData, w.size, w.videoData,
                      w.videoBitrateExact, w.videoBitrate}, r.steps, r.size);
     }
 }
 
-TEST(RecordedSteps, HdSpace) {
+TEST(RecordedWorking, HdSpace) {
     // length, seconds, other, rate, video bitrate, video exact, video, audio exact, audio, total, space
     const struct { HdAudio audio; const char *video, *other; std::optional<HdSpaceField> field;
                    std::vector<double> steps; } rows[] = {
@@ -54,14 +54,14 @@ TEST(RecordedSteps, HdSpace) {
     };
     for (const auto& r : rows) {
         const HdSpaceOutcome o = CalcHDSpace("100", r.video, r.audio, r.other, {});
-        const HdSpaceSteps& w = o.steps;
-        EXPECT_EQ(o.failedField, r.field) << r.other;
+        const HdSpaceWorking& w = o.working;
+        EXPECT_EQ(o.stop ? std::optional(o.stop->field) : std::nullopt, r.field) << r.other;
         ExpectSteps({w.length, w.seconds, w.otherBitrate, w.audioRate, w.videoBitrate, w.videoSizeExact,
                      w.videoSize, w.audioSizeExact, w.audioSize, w.total, w.spaceRequired}, r.steps, r.other);
     }
 }
 
-TEST(RecordedSteps, AudioBitrate) {
+TEST(RecordedWorking, AudioBitrate) {
     // length, seconds, WAV rate, WAV size, AVI, video, desired, room, bitrate exact, bitrate
     const struct { const char *avi, *desired; WavAudio wav; std::optional<AudioBitrateField> field;
                    std::vector<double> steps; } rows[] = {
@@ -74,21 +74,21 @@ TEST(RecordedSteps, AudioBitrate) {
     };
     for (const auto& r : rows) {
         const AudioBitrateOutcome o = CalcAudioBitrate("100", r.avi, r.desired, r.wav, {});
-        const AudioBitrateSteps& w = o.steps;
-        EXPECT_EQ(o.failedField, r.field) << r.avi;
+        const AudioBitrateWorking& w = o.working;
+        EXPECT_EQ(o.stop ? std::optional(o.stop->field) : std::nullopt, r.field) << r.avi;
         ExpectSteps({w.length, w.seconds, w.wavRate, w.wavSize, w.aviSize, w.videoSize, w.desiredSize, w.room,
                      w.bitrateExact, w.bitrate}, r.steps, r.avi);
     }
 }
 
-TEST(RecordedSteps, ConversionFactors) {
-    const struct { std::size_t box; ConversionStep step; } rows[] = {  // 700 MB
+TEST(RecordedWorking, ConversionFactors) {
+    const struct { std::size_t box; BoxWorking step; } rows[] = {  // 700 MB
         {0, {700, 8388608, false, 5872025600}},
         {6, {700, 128, true, 5.46875}},
         {7, {5.46875, 8, true, 0.68359375}},  // from the gigabits, not from the input
     };
     for (const auto& r : rows) {
-        const ConversionStep got = ConvertData("700", DataUnit::Megabytes, {}).steps[r.box];
+        const BoxWorking got = ConvertData("700", DataUnit::Megabytes, {}).working[r.box];
         ExpectSteps({got.from, got.factor, got.result}, {r.step.from, r.step.factor, r.step.result}, "MB");
         EXPECT_EQ(got.divides, r.step.divides) << r.box;
     }

@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The calculation frame every calculator runs in: checked double arithmetic that stops at the
+// first failing step, and the verdict on how a run ended, which the window and the command
+// line only put into words.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "core/numbers.h"
+
+namespace tessaly {
+
+// The message a calculator shows when its own kind of failure ends it.
+// An empty title means the application's title.
+struct Message {
+    std::string_view prompt;
+    std::string_view title;
+};
+
+// What the bitrate and space calculators show for a division by zero.
+inline constexpr Message kPositiveNumberMessage{"Pleast enter a positive number.", "You must enter a number."};
+
+// Why a run stopped without a result, and which field is to blame.
+enum class StopReason {
+    // The field is empty or only blanks.
+    Empty,
+    // The field's text is not a number.
+    NotANumber,
+    // The field's number is beyond a double's range, or so large that a step of the
+    // calculation is.
+    TooLarge,
+    // The field's number is so close to 0 that dividing by it goes beyond a double's range
+    // ("1e-320"), or it reads as 0 only because it lies below the smallest double ("1e-400").
+    TooSmall,
+    // The field is 0 and there is something to share over it: a division by zero.
+    Zero,
+    // The field is 0 and so is what would be shared over it: 0 / 0.
+    ZeroByZero,
+};
+
+template <typename Field>
+struct Stop {
+    StopReason reason;
+    Field field;
+};
+
+// Why a completed run shows, or worked with, a negative figure.
+enum class NegativeCause {
+    // A negative number was typed into the field.
+    Typed,
+    // The audio alone needs more than the desired size: the video share is negative.
+    AudioExceedsSize,
+    // The AVI is smaller than the WAV audio it holds: its video share is negative.
+    AviSmallerThanWav,
+    // The video alone needs more than the desired size: there is no room for audio.
+    VideoExceedsSize,
+};
+
+template <typename Field>
+struct Negative {
+    NegativeCause cause;
+    std::optional<Field> field;  // only for Typed
+};
+
+// How a run ended. A calculator's outcome carries it beside its figures.
+template <typename Field>
+struct Verdict {
+    // The kind of the failing step; none when the run completed.
+    std::optional<CalcFailure> failure;
+    // The calculator's message box, shown only for the kind of failure it reports.
+    std::optional<Message> message;
+    // Which field stopped the run, and how; none when the run completed.
+    std::optional<Stop<Field>> stop;
+    // For a completed run, why a figure is negative; none when nothing is.
+    std::optional<Negative<Field>> negative;
+
+    bool completed() const { return !failure; }
+};
+
+// Checked arithmetic for one run of a calculator whose fields are named by `Field`. The first
+// failing step is remembered and every later step does nothing and gives 0, so a calculation
+// reads as the plain list of its statements and still stops at its first failure; it looks at
+// failed() before each output it writes.
+template <typename Field>
+class Calculation {
+public:
+    explicit Calculation(const Separators& separators) : separators_(separators) {}
+
+    // A field's text, converted at the step that first uses it.
+    double number(std::string_view text, Field field) {
+        if (failed())
+            return 0;
+        const NumberResult result = FieldToNumber(text, separators_);
+        if (!result.ok()) {
+            stop_ = Stop<Field>{ReasonFor(*result.failure, text), field};
+            return fail(*result.failure);
+        }
+        if (count_ < read_.size())
+            read_[count_++] = {field, result.value, result.underflowed};
+        return result.value;
+    }
+
+    double add(double a, double b) { return checked(a + b); }
+    double sub(double a, double b) { return checked(a - b); }
+    double mul(double a, double b) { return checked(a * b); }
+
+    // x / 0 fails with DivisionByZero, 0 / 0 with Overflow.
+    double div(double a, double b) {
+        if (failed())
+            return 0;
+        if (b == 0)
+            return fail(a == 0 ? CalcFailure::Overflow : CalcFailure::DivisionByZero);
+        return checked(a / b);
+    }
+
+    // a / b where b comes from `field` alone (the seconds of the film length): a zero there
+    // is that field's fault.
+    double divideBy(double a, double b, Field field) {
+        if (!failed() && b == 0)
+            stop_ = Stop<Field>{a != 0 && !underflowed(field)   ? StopReason::Zero
+                                : a == 0 && !underflowed(field) ? StopReason::ZeroByZero
+                                                                : StopReason::TooSmall,
+                                field};
+        return div(a, b);
+    }
+
+    double round(double x, int places) { return failed() ? 0 : RoundHalfEven(x, places); }
+
+    bool failed() const { return failure_.has_value(); }
+    std::optional<CalcFailure> failure() const { return failure_; }
+
+    // Ends the run: the failure, the message when the failure is the kind the calculator
+    // reports, and the field to blame. A step beyond a double's range is blamed on the field
+    // whose number lies furthest from 1 in orders of magnitude, which drove it there.
+    void finish(Verdict<Field>& verdict, CalcFailure reported = CalcFailure::DivisionByZero,
+                const Message& message = kPositiveNumberMessage) const {
+        verdict.failure = failure_;
+        if (failure_ == reported)
+            verdict.message = message;
+        verdict.stop = stop_;
+        if (failure_ && !stop_)
+            verdict.stop = Culprit();
+    }
+
+    // For a completed run, what makes a figure negative: the first field read whose number is
+    // negative, or else the first of the calculator's shares, each given with the cause its
+    // being negative has.
+    void blameNegative(Verdict<Field>& verdict,
+                       std::initializer_list<std::pair<NegativeCause, double>> shares) const {
+        if (failed())
+            return;
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (read_[i].value < 0) {
+                verdict.negative = Negative<Field>{NegativeCause::Typed, read_[i].field};
+                return;
+            }
+        }
+        for (const auto& [cause, share] : shares) {
+            if (share < 0) {
+                verdict.negative = Negative<Field>{cause, std::nullopt};
+                return;
+            }
+        }
+    }
+
+private:
+    struct Read {
+        Field field{};
+        double value = 0;
+        bool underflowed = false;
+    };
+
+    static StopReason ReasonFor(CalcFailure failure, std::string_view text) {
+        if (failure == CalcFailure::Overflow)
+            return StopReason::TooLarge;
+        return text.find_first_not_of(' ') == std::string_view::npos ? StopReason::Empty : StopReason::NotANumber;
+    }
+
+    bool underflowed(Field field) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (read_[i].field == field)
+                return read_[i].underflowed;
+        }
+        return false;
+    }
+
+    std::optional<Stop<Field>> Culprit() const {
+        std::optional<Stop<Field>> culprit;
+        double furthest = -1;
+        for (std::size_t i = 0; i < count_; ++i) {
+            const double magnitude = std::fabs(read_[i].value);
+            if (magnitude > 0 && std::fabs(std::log10(magnitude)) > furthest) {
+                furthest = std::fabs(std::log10(magnitude));
+                culprit = Stop<Field>{magnitude >= 1 ? StopReason::TooLarge : StopReason::TooSmall, read_[i].field};
+            }
+        }
+        return culprit;
+    }
+
+    double checked(double result) {
+        if (failed())
+            return 0;
+        return std::isfinite(result) ? result : fail(CalcFailure::Overflow);
+    }
+
+    double fail(CalcFailure failure) {
+        if (!failed())
+            failure_ = failure;
+        return 0;
+    }
+
+    const Separators& separators_;
+    std::optional<CalcFailure> failure_;
+    std::optional<Stop<Field>> stop_;
+    std::array<Read, 4> read_{};
+    std::size_t count_ = 0;
+};
+
+}  // namespace tessaly
