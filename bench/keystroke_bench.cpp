@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "ratios.h"
-#include "ui/classic_style.h"
+#include "ui/widgets/classic_style.h"
 #include "ui/main_window.h"
 
 namespace tessaly::bench {

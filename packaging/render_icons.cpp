@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "ui/artwork.h"
+#include "ui/widgets/artwork.h"
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);

@@ -11,15 +11,16 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "ui/accessibility.h"
-#include "ui/artwork.h"
-#include "ui/audio_hd_tab.h"
-#include "ui/bitrate_tab.h"
-#include "ui/classic_style.h"
-#include "ui/conversion_tab.h"
-#include "ui/design.h"
-#include "ui/grounds.h"
-#include "ui/info_tab.h"
+#include "ui/results/accessibility.h"
+#include "ui/widgets/artwork.h"
+#include "ui/tabs/audio_hd_tab.h"
+#include "ui/tabs/bitrate_tab.h"
+#include "ui/widgets/classic_style.h"
+#include "ui/tabs/conversion_tab.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/design.h"
+#include "ui/widgets/grounds.h"
+#include "ui/tabs/info_tab.h"
 #include "ui/tab_control.h"
 
 namespace tessaly::ui {
@@ -34,17 +35,16 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(Pixels(7560), Pixels(6255));
 
     tabs_ = new TabControl(this);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
-    Place(tabs_, 0, 0, 7575, 6270);
+    Place(tabs_, "SSTab1", {0, 0, 7575, 6270});
 
     bitrate_ = new BitrateTab;
     audioHd_ = new AudioHdTab;
     conversion_ = new ConversionTab;
     info_ = new InfoTab;
-    tabs_->addTab(bitrate_, tr("Bitrate Calculator"));
-    tabs_->addTab(audioHd_, tr("Audio and HD Space"));
-    tabs_->addTab(conversion_, tr("Data Conversion"));
-    tabs_->addTab(info_, tr("Info"));
+    tabs_->addTab(bitrate_, BitrateTab::caption());
+    tabs_->addTab(audioHd_, AudioHdTab::caption());
+    tabs_->addTab(conversion_, ConversionTab::caption());
+    tabs_->addTab(info_, InfoTab::caption());
     tabs_->setCurrentIndex(0);
 
     connect(bitrate_, &BitrateTab::exitRequested, this, &QWidget::close);
@@ -52,7 +52,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(info_, &InfoTab::exitRequested, this, &QWidget::close);
 
     load();
-    NameControlsForAssistiveTools(this);
+    AnnounceAsWindow(this);
 
     // Every text box draws the classic sunken field and repaints its whole rectangle itself, so a
     // keystroke repaints neither a rounded frame nor the frames, lines and page beneath the fields

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "ui/artwork.h"
+#include "ui/widgets/artwork.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "support/modal.h"
 #include "support/typing.h"
 #include "support/window.h"
-#include "ui/design.h"
+#include "ui/widgets/design.h"
 #include "ui/main_window.h"
 
 using tessaly::ui::MainWindow;

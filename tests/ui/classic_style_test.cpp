@@ -14,7 +14,7 @@
 #include <qdrawutil.h>
 
 #include "support/window.h"
-#include "ui/classic_style.h"
+#include "ui/widgets/classic_style.h"
 
 using tessaly::ui::DrawEtchedFrame;
 using tessaly::ui::DrawSunkenBevel;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/grounds.h"
+#include "ui/widgets/grounds.h"
 
 #include <QColor>
 #include <QPalette>

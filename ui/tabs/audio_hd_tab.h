@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/numbers.h"
-#include "ui/tab_page.h"
+#include "ui/tabs/tab_page.h"
 
 namespace tessaly::ui {
 
@@ -18,6 +18,9 @@ class AudioHdTab : public TabPage {
 
 public:
     explicit AudioHdTab(QWidget* parent = nullptr);
+
+    // The tab's caption in the tab strip.
+    static QString caption();
 
     // The window's start-up steps for this tab, which it runs in its own order.
     void disableCombo();

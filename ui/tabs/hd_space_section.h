@@ -9,7 +9,7 @@
 
 #include "core/hd_space.h"
 #include "core/numbers.h"
-#include "ui/working.h"
+#include "ui/results/working.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -34,24 +34,26 @@ public:
     void loadDefaults();
     void loadComboItems();
 
-    // The ends of the section's keyboard order, for joining it to the next section.
-    QWidget* firstInTabOrder() const;
+    // The end of the section's keyboard order, for joining it to the next section.
     QWidget* lastInTabOrder() const;
 
 private:
     void chooseWav();
     void chooseOtherBitrate();
     void recalculate();
+    QString caption(HdSpaceField field) const;
 
     const Separators separators_;
-    QLineEdit* text10_;
-    QLineEdit* text11_;
-    QRadioButton* option1_;
-    QRadioButton* option2_;
-    QRadioButton* option3_;
+    QLineEdit* length_;
+    QLineEdit* videoBitrate_;
+    QRadioButton* wav48kHz_;
+    QRadioButton* wav44kHz_;
+    QRadioButton* otherBitrateOption_;
     QButtonGroup* audioGroup_;
-    QComboBox* combo1_;
-    QLabel* label44_;
+    QComboBox* otherBitrate_;  // enabled only while its option is chosen
+    QLabel* spaceRequired_;
+    QLabel* lengthCaption_;
+    QLabel* videoBitrateCaption_;
     Results* results_;
     RunRecord<HdSpaceOutcome> runs_;
 };

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/conversion_tab.h"
+#include "ui/tabs/conversion_tab.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/design.h"
-#include "ui/grounds.h"
-#include "ui/message.h"
-#include "ui/results.h"
-#include "ui/text.h"
-#include "ui/working.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/design.h"
+#include "ui/results/accessibility.h"
+#include "ui/widgets/grounds.h"
+#include "ui/widgets/message.h"
+#include "ui/results/results.h"
+#include "ui/widgets/text.h"
+#include "ui/results/working.h"
 
 namespace tessaly::ui {
 
@@ -26,28 +28,26 @@ const char* const kNote =
     "on the HD box.  HD manufacturers use 1,000,000,000 bytes to represent 1 GB, but in the REAL "
     "world 1 GB is 1073741824 bytes.   Use the values your OS gives you";
 
-// One row per unit, bits first: the list's wording, then the wording beside the output box,
-// which differs on purpose ("megabit" in the list, "megabits" beside the box).
+// Where each unit's row stands, bits first; the wordings of the list and of the caption
+// beside the box are the unit's own names.
 struct UnitRow {
-    const char* item;
     const char* equalsName;
     int equalsTop;
     const char* boxName;
     int boxTop;
     const char* labelName;
-    const char* caption;
     int labelTop;
 };
 
 constexpr std::array<UnitRow, kDataUnitCount> kRows{{
-    {"bits", "Label14", 885, "Text2", 1005, "Label32", "bits", 1005},
-    {"bytes", "Label18", 1380, "Text3", 1485, "Label31", "bytes", 1470},
-    {"kilobits (kb)", "Label19", 1860, "Text4", 1965, "Label30", "kilobits (kb/kbit)", 1950},
-    {"kilobytes (kB)", "Label20", 2355, "Text5", 2460, "Label29", "kilobytes (kB)", 2445},
-    {"megabit (Mbit)", "Label21", 2835, "Text6", 2940, "Label28", "megabits (Mbit)", 2925},
-    {"megabyte (MB)", "Label22", 3330, "Text7", 3420, "Label27", "megabytes (MB)", 3420},
-    {"gigabit (Gbit)", "Label23", 3810, "Text8", 3900, "Label26", "gigabits (Gbit)", 3900},
-    {"gigabyte (GB)", "Label33", 4305, "Text9", 4380, "Label25", "gigabytes (GB)", 4380},
+    {"Label14", 885, "Text2", 1005, "Label32", 1005},
+    {"Label18", 1380, "Text3", 1485, "Label31", 1470},
+    {"Label19", 1860, "Text4", 1965, "Label30", 1950},
+    {"Label20", 2355, "Text5", 2460, "Label29", 2445},
+    {"Label21", 2835, "Text6", 2940, "Label28", 2925},
+    {"Label22", 3330, "Text7", 3420, "Label27", 3420},
+    {"Label23", 3810, "Text8", 3900, "Label26", 3900},
+    {"Label33", 4305, "Text9", 4380, "Label25", 4380},
 }};
 
 // The unit list: one unit chosen at a time and, once one is, always one. Ctrl+click and Ctrl+Space
@@ -66,6 +66,11 @@ protected:
     }
 };
 
+// One of the names of the unit in list position `position`.
+QString UnitName(std::size_t position, std::string_view DataUnitNames::*name) {
+    return FromUtf8(NamesOf(*DataUnitAt(static_cast<int>(position))).*name);
+}
+
 QLabel* MakePrompt(QWidget* parent, const char* name, const QString& caption, QRect twips) {
     QLabel* label = MakeLabel(parent, name, caption, twips);
     label->setFont(DesignFont(12, true));
@@ -75,15 +80,12 @@ QLabel* MakePrompt(QWidget* parent, const char* name, const QString& caption, QR
     return label;
 }
 
-QLineEdit* MakeOutputBox(QWidget* parent, const UnitRow& row) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(row.boxName));
-    Place(box, 3105, row.boxTop, 2355, 360);
+QLineEdit* MakeOutputBox(QWidget* parent, const UnitRow& row, QLabel* caption) {
     QFont font = DesignFont(9.75);
     // The substitute font is a little wider than the design's; set a shade tighter, the longest
     // result ("-1.16415321826935E+290") still fits its box whole.
     font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
-    box->setFont(font);
+    QLineEdit* box = MakeField(parent, row.boxName, {3105, row.boxTop, 2355, 360}, caption, font);
     // Locked: the user may select and copy a result but not edit it, and Tab passes it by.
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
@@ -92,35 +94,35 @@ QLineEdit* MakeOutputBox(QWidget* parent, const UnitRow& row) {
 
 }  // namespace
 
+QString ConversionTab::caption() { return tr("Data Conversion"); }
+
 ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(LocaleSeparators()) {
     QWidget* c = canvas();
 
-    MakePrompt(c, "Label38", tr("Input value here:"), {270, 705, 1500, 285});
-    text1_ = new QLineEdit(c);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    Place(text1_, 270, 1020, 1905, 420);
-    text1_->setFont(DesignFont(9.75));
+    QLabel* amountPrompt = MakePrompt(c, "Label38", tr("Input value here:"), {270, 705, 1500, 285});
+    amount_ = MakeField(c, "Text1", {270, 1020, 1905, 420}, amountPrompt, DesignFont(9.75));
     MakePrompt(c, "Label3", tr("Then"), {270, 1545, 1410, 420});
-    MakePrompt(c, "Label24", tr("Select data type:"), {270, 1995, 2175, 285});
+    QLabel* unitPrompt = MakePrompt(c, "Label24", tr("Select data type:"), {270, 1995, 2175, 285});
 
-    list1_ = new UnitList(c);
-    list1_->setObjectName(QStringLiteral("List1"));
-    Place(list1_, 270, 2370, 1770, 2460);
-    list1_->setFont(DesignFont(12));
-    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list1_->setUniformItemSizes(true);
+    units_ = new UnitList(c);
+    Place(units_, "List1", {270, 2370, 1770, 2460});
+    units_->setFont(DesignFont(12));
+    units_->setSelectionMode(QAbstractItemView::SingleSelection);
+    units_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    units_->setUniformItemSizes(true);
+    NameAfter(units_, unitPrompt);
 
     for (std::size_t i = 0; i < kDataUnitCount; ++i) {
         const UnitRow& row = kRows[i];
         QLabel* equals = MakeLabel(c, row.equalsName, QStringLiteral("="), {2835, row.equalsTop, 330, 330},
                                    Qt::AlignCenter);
         equals->setFont(DesignFont(19.5, true));
-        outputs_[i] = MakeOutputBox(c, row);
-        QLabel* unit = MakeLabel(c, row.labelName, QString::fromLatin1(row.caption), {5535, row.labelTop, 1770, 360});
+        QLabel* unit = MakeLabel(c, row.labelName, UnitName(i, &DataUnitNames::caption),
+                                 {5535, row.labelTop, 1770, 360});
         unit->setFont(DesignFont(9.75));
         unit->setFrameStyle(QFrame::Box | QFrame::Plain);
         SetGround(unit, Ground::Box);
+        outputs_[i] = MakeOutputBox(c, row, unit);
     }
 
     QLabel* note = MakeLabel(c, "Label35", QString::fromLatin1(kNote), {495, 5265, 5010, 870},
@@ -128,40 +130,39 @@ ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(Loc
     note->setWordWrap(true);
     SetGround(note, Ground::Midlight);
 
-    command5_ = new QPushButton(tr("Ex&it"), c);
-    command5_->setObjectName(QStringLiteral("Command5"));
-    Place(command5_, 5850, 5175, 1500, 780);
+    QPushButton* exit = MakeExitButton(c, "Command5", tr("Ex&it"), {5850, 5175, 1500, 780});
 
     addEtchedRectangle(135, 495, 7425, 5010);
     addEtchedRectangle(450, 5190, 5580, 6120);
     addStroke({QLine(0, 0, 5085, 0), QPalette::Dark, 1});
 
+    DescribeSection({c}, caption());
     results_ = new Results(this);
     for (std::size_t box = 0; box < kDataUnitCount; ++box) {
-        results_->add(outputs_[box], DataUnitSymbol(box),
+        results_->add(outputs_[box], UnitName(box, &DataUnitNames::symbol),
                       [this, box] { return ConversionWorking(latest_, box, FromUtf8(separators_.decimal)); });
         results_->copyOnCtrlC({outputs_[box]}, outputs_[box]);
     }
 
-    QWidget::setTabOrder(text1_, list1_);
-    QWidget::setTabOrder(list1_, command5_);
+    QWidget::setTabOrder(amount_, units_);
+    QWidget::setTabOrder(units_, exit);
 
-    connect(text1_, &QLineEdit::textChanged, this, &ConversionTab::convert);
+    connect(amount_, &QLineEdit::textChanged, this, &ConversionTab::convert);
     // A unit is chosen when the selection moves, by mouse or keyboard, or when the selected unit is
     // clicked again; a focus change only moves the list's cursor and converts nothing.
-    connect(list1_, &QListWidget::itemSelectionChanged, this, &ConversionTab::unitSelectionChanged);
-    connect(list1_, &QListWidget::itemClicked, this, &ConversionTab::unitClicked);
-    list1_->viewport()->installEventFilter(this);
-    connect(command5_, &QPushButton::clicked, this, &ConversionTab::exitRequested);
+    connect(units_, &QListWidget::itemSelectionChanged, this, &ConversionTab::unitSelectionChanged);
+    connect(units_, &QListWidget::itemClicked, this, &ConversionTab::unitClicked);
+    units_->viewport()->installEventFilter(this);
+    connect(exit, &QPushButton::clicked, this, &ConversionTab::exitRequested);
 }
 
 void ConversionTab::loadUnits() {
-    for (const UnitRow& row : kRows)
-        list1_->addItem(QString::fromLatin1(row.item));
+    for (std::size_t i = 0; i < kDataUnitCount; ++i)
+        units_->addItem(UnitName(i, &DataUnitNames::listItem));
 }
 
 bool ConversionTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list1_->viewport() &&
+    if (watched == units_->viewport() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
         pressConverted_ = false;
     return TabPage::eventFilter(watched, event);
@@ -179,9 +180,9 @@ void ConversionTab::unitClicked() {
 }
 
 void ConversionTab::convert() {
-    const QList<QListWidgetItem*> selected = list1_->selectedItems();
-    const int row = selected.isEmpty() ? -1 : list1_->row(selected.first());
-    const Conversion conversion = ConvertData(Utf8(text1_->text()), DataUnitAt(row), separators_);
+    const QList<QListWidgetItem*> selected = units_->selectedItems();
+    const int row = selected.isEmpty() ? -1 : units_->row(selected.first());
+    const Conversion conversion = ConvertData(Utf8(amount_->text()), DataUnitAt(row), separators_);
     latest_ = conversion;
     results_->changed();
 

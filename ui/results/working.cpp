@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/working.h"
+#include "ui/results/working.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <array>
 
-#include "ui/text.h"
+#include "ui/widgets/text.h"
 
 namespace tessaly::ui {
 
@@ -112,7 +112,7 @@ QString WithVerdict(const RunRecord<Outcome>& runs, const FieldCaptions<Field>& 
 }
 
 // The symbol written after the figure of the converter's box `box`, bits first.
-QString Symbol(std::size_t box) { return FromUtf8(std::string(NamesOf(*DataUnitAt(static_cast<int>(box))).symbol)); }
+QString Symbol(std::size_t box) { return FromUtf8(NamesOf(*DataUnitAt(static_cast<int>(box))).symbol); }
 
 QString UnitNote(const Lines& lines) {
     return Tr("1 MB = 1024 kB = 8192 kbit here; encoders that read k as 1000 give a file about %1 % smaller.")

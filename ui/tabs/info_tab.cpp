@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/info_tab.h"
+#include "ui/tabs/info_tab.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/design.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/design.h"
 
 namespace tessaly::ui {
 
@@ -41,14 +42,14 @@ QLabel* MakeEntry(QWidget* parent, const char* name, const char* text, QRect twi
 
 }  // namespace
 
+QString InfoTab::caption() { return tr("Info"); }
+
 InfoTab::InfoTab(QWidget* parent) : TabPage(parent) {
     MakeEntry(canvas(), "Label43", kNewest, {585, 810, 6270, 1095});
     MakeEntry(canvas(), "Label37", kOlder, {585, 1890, 6270, 1275});
 
-    command4_ = new QPushButton(tr("Ex&it"), canvas());
-    command4_->setObjectName(QStringLiteral("Command4"));
-    Place(command4_, 5670, 5145, 1500, 780);
-    connect(command4_, &QPushButton::clicked, this, &InfoTab::exitRequested);
+    QPushButton* exit = MakeExitButton(canvas(), "Command4", tr("Ex&it"), {5670, 5145, 1500, 780});
+    connect(exit, &QPushButton::clicked, this, &InfoTab::exitRequested);
 }
 
 }  // namespace tessaly::ui

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The captions that screen readers announce for the window's fields, which Qt cannot find
-// on its own because the captions are separate labels placed beside the fields; the numbers
-// and units they hear for the results; and the window, which they announce as a window.
-#include "ui/accessibility.h"
+// What screen readers hear beyond Qt's own: the numbers and units of the results, the combo
+// box named by an option's caption, the section each control belongs to, and the window,
+// which they announce as a window. Fields are named by their caption labels, their buddies.
+#include "ui/results/accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
@@ -19,64 +19,6 @@
 namespace tessaly::ui {
 
 namespace {
-
-struct AccessibleCaption {
-    const char* control;  // objectName
-    const char* name;     // the caption beside the control, as shown
-    const char* section;  // the heading of the part of the window it belongs to
-    const char* unit = nullptr;  // shown after a result, where the window shows one
-};
-
-// The section headings are the tab captions, or the titles shown above each half of the
-// second tab, so a reader hears which of the two "Movie Length (mins):" fields it is in.
-constexpr const char* kBitrate = "Bitrate Calculator";
-constexpr const char* kHdSpace = "HD Space Calculator";
-constexpr const char* kAudio = "Audio Bitrate Calculator";
-constexpr const char* kConversion = "Data Conversion";
-constexpr const char* kInfo = "Info";
-
-constexpr AccessibleCaption kCaptions[] = {
-    {"txtMin", "length of movie", kBitrate},
-    {"txtAudBit", "audio bitrate", kBitrate},
-    {"txtSize", "desired file size", kBitrate},
-    {"txtVidBit", "video bitrate", kBitrate, "kbit/sec"},
-    {"audData", "total audio data", kBitrate, "MB"},
-    {"lblVidData", "total video data", kBitrate, "MB"},
-    {"Command1", "Exit", kBitrate},
-    {"Command3", "Exit", kBitrate},
-
-    {"Text10", "Movie Length (mins):", kHdSpace},
-    {"Text11", "Video Bitrate (kbits/s):", kHdSpace},
-    {"Option1", "48 KHz (almost all DVD's)", kHdSpace},
-    {"Option2", "44.1 KHz", kHdSpace},
-    {"Option3", "Other  (kbits/sec):", kHdSpace},
-    {"Combo1", "Other  (kbits/sec):", kHdSpace},
-    {"Label44", "Space Required On Hard Drive ", kHdSpace, "MB's"},
-
-    {"Text13", "Movie Length (mins):", kAudio},
-    {"Text14", "Flasked AVI size (MB's):", kAudio},
-    {"Option4", "Yes", kAudio},
-    {"Option5", "No", kAudio},
-    {"Option6", "48 KHz", kAudio},
-    {"Option7", "44.1 KHz", kAudio},
-    {"Text15", "Desired File Size (MB's):", kAudio},
-    {"Text16", "Calculated Audio Bitrate:", kAudio},
-    {"Text17", "Suggested Bitrate:", kAudio},
-
-    {"Text1", "Input value here:", kConversion},
-    {"List1", "Select data type:", kConversion},
-    {"Text2", "bits", kConversion},
-    {"Text3", "bytes", kConversion},
-    {"Text4", "kilobits (kb/kbit)", kConversion},
-    {"Text5", "kilobytes (kB)", kConversion},
-    {"Text6", "megabits (Mbit)", kConversion},
-    {"Text7", "megabytes (MB)", kConversion},
-    {"Text8", "gigabits (Gbit)", kConversion},
-    {"Text9", "gigabytes (GB)", kConversion},
-    {"Command5", "Exit", kConversion},
-
-    {"Command4", "Exit", kInfo},
-};
 
 // Marks the controls that get an interface of their own below, and which: the value is a
 // Kind, stored as an int.
@@ -218,6 +160,8 @@ QAccessibleInterface* CustomFactory(const QString&, QObject* object) {
 // Gives `object` an interface from the factory above. Qt made and kept an interface for some
 // controls when they were created; dropping it lets the next query go through the factory.
 void Mark(QObject* object, Kind kind) {
+    static const bool factoryInstalled = (QAccessible::installFactory(CustomFactory), true);
+    Q_UNUSED(factoryInstalled);
     object->setProperty(kKindProperty, static_cast<int>(kind));
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
@@ -225,30 +169,32 @@ void Mark(QObject* object, Kind kind) {
 
 }  // namespace
 
-void NameControlsForAssistiveTools(QWidget* window) {
-    static const bool factoryInstalled = (QAccessible::installFactory(CustomFactory), true);
-    Q_UNUSED(factoryInstalled);
-    Mark(window, Kind::Window);
-    for (const AccessibleCaption& caption : kCaptions) {
-        auto* control = window->findChild<QWidget*>(QString::fromLatin1(caption.control));
-        if (!control)
-            continue;
-        const QString name = QCoreApplication::translate("Accessibility", caption.name);
-        const QString section = QCoreApplication::translate("Accessibility", caption.section);
-        control->setAccessibleName(name);
-        control->setAccessibleDescription(section);
-        if (qobject_cast<QLabel*>(control) || caption.unit) {
-            if (caption.unit)
-                control->setProperty(kUnitProperty, QCoreApplication::translate("Accessibility", caption.unit));
-            Mark(control, Kind::Result);
-        }
-        // The edit field inside an editable combo box holds the focus while the user types,
-        // so it carries the caption too.
-        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
-            Mark(combo, Kind::CaptionedCombo);
-            combo->lineEdit()->setAccessibleName(name);
-            combo->lineEdit()->setAccessibleDescription(section);
-        }
+void AnnounceAsWindow(QWidget* window) { Mark(window, Kind::Window); }
+
+void ReadAsResult(QWidget* result, QLabel* caption, const QLabel* unit) {
+    caption->setBuddy(result);
+    if (unit)
+        result->setProperty(kUnitProperty, unit->text());
+    Mark(result, Kind::Result);
+}
+
+void NameCombo(QComboBox* combo, const QString& caption) {
+    combo->setAccessibleName(caption);
+    Mark(combo, Kind::CaptionedCombo);
+    // The edit field inside holds the focus while the user types, so it carries the caption too.
+    combo->lineEdit()->setAccessibleName(caption);
+}
+
+void DescribeSection(std::initializer_list<QWidget*> parts, const QString& heading) {
+    const auto describe = [&heading](QWidget* widget) {
+        const bool described = widget->property(kKindProperty).isValid() || !qobject_cast<QLabel*>(widget);
+        if (described && !qobject_cast<QGroupBox*>(widget))
+            widget->setAccessibleDescription(heading);
+    };
+    for (QWidget* part : parts) {
+        describe(part);
+        for (QWidget* widget : part->findChildren<QWidget*>())
+            describe(widget);
     }
 }
 

@@ -9,7 +9,7 @@
 
 #include "core/data_units.h"
 #include "core/numbers.h"
-#include "ui/tab_page.h"
+#include "ui/tabs/tab_page.h"
 
 class QLineEdit;
 class QListWidget;
@@ -24,6 +24,9 @@ class ConversionTab : public TabPage {
 
 public:
     explicit ConversionTab(QWidget* parent = nullptr);
+
+    // The tab's caption in the tab strip.
+    static QString caption();
 
     // The window's start-up: the eight units appended to the list, none selected.
     void loadUnits();
@@ -40,10 +43,9 @@ private:
     void unitClicked();
 
     const Separators separators_;
-    QLineEdit* text1_;
-    QListWidget* list1_;
+    QLineEdit* amount_;
+    QListWidget* units_;
     std::array<QLineEdit*, kDataUnitCount> outputs_{};
-    QPushButton* command5_;
     Results* results_;
     std::optional<Conversion> latest_;
     // Whether the mouse press now in progress has already converted by changing the selection,

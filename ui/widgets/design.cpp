@@ -1,20 +1,16 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/design.h"
+#include "ui/widgets/design.h"
 
-#include <QLabel>
-#include <QWidget>
+#include <QStringList>
+
 #include <cmath>
 
 namespace tessaly::ui {
 
 QRect TwipsRect(int left, int top, int width, int height) {
     return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
-
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
 }
 
 QFont DesignFont(double points, bool bold) {
@@ -33,16 +29,6 @@ QFont DesignFont(double points, bool bold) {
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
-                  Qt::Alignment alignment) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setAlignment(alignment);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 }  // namespace tessaly::ui

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/audio_hd_tab.h"
+#include "ui/tabs/audio_hd_tab.h"
 
-#include "ui/audio_bitrate_section.h"
-#include "ui/hd_space_section.h"
-#include "ui/text.h"
+#include "ui/tabs/audio_bitrate_section.h"
+#include "ui/tabs/hd_space_section.h"
+#include "ui/widgets/text.h"
 
 namespace tessaly::ui {
+
+QString AudioHdTab::caption() { return tr("Audio and HD Space"); }
 
 AudioHdTab::AudioHdTab(QWidget* parent)
     : TabPage(parent),

@@ -9,8 +9,6 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
-class QWidget;
 
 namespace tessaly::ui {
 
@@ -22,16 +20,10 @@ constexpr int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPe
 
 QRect TwipsRect(int left, int top, int width, int height);
 
-// Places `widget` at a design position, in twips relative to its parent.
-void Place(QWidget* widget, int left, int top, int width, int height);
 
 // The design font at a size in points. The bitmap "MS Sans Serif" rarely exists outside
 // Windows, so a metric-compatible sans takes its place, sized in pixels as it was drawn
 // at 96 dots per inch: 8.25 pt is 11 px, 12 pt is 16 px.
 QFont DesignFont(double points, bool bold = false);
-
-// A label at a design position with the caption given, aligned as given.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 }  // namespace tessaly::ui

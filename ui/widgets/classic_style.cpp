@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/classic_style.h"
+#include "ui/widgets/classic_style.h"
 
 #include <QPainter>
 #include <QStyleOption>

@@ -6,8 +6,8 @@
 
 #include "core/numbers.h"
 #include "core/video_bitrate.h"
-#include "ui/tab_page.h"
-#include "ui/working.h"
+#include "ui/tabs/tab_page.h"
+#include "ui/results/working.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,6 +23,9 @@ class BitrateTab : public TabPage {
 public:
     explicit BitrateTab(QWidget* parent = nullptr);
 
+    // The tab's caption in the tab strip.
+    static QString caption();
+
     // The window's start-up: the film length, whose change runs the first calculation.
     void loadDefaults();
 
@@ -31,16 +34,18 @@ signals:
 
 private:
     void recalculate();
+    QString caption(VideoBitrateField field) const;
 
     const Separators separators_;
-    QLineEdit* txtMin_;
-    QLineEdit* txtAudBit_;
-    QLineEdit* txtSize_;
-    QLineEdit* txtVidBit_;
-    QLabel* audData_;
-    QLabel* lblVidData_;
-    QPushButton* command1_;
-    QPushButton* command3_;
+    QLineEdit* length_;
+    QLineEdit* audioBitrate_;
+    QLineEdit* size_;
+    QLineEdit* videoBitrate_;  // the answer, disabled so that it takes neither typing nor focus
+    QLabel* audioData_;
+    QLabel* videoData_;
+    QLabel* lengthCaption_;
+    QLabel* audioBitrateCaption_;
+    QLabel* sizeCaption_;
     Results* results_;
     RunRecord<VideoBitrateOutcome> runs_;
 };

@@ -1,31 +1,39 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/audio_hd_controls.h"
+#include "ui/widgets/controls.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
 
-#include "ui/design.h"
 
 namespace tessaly::ui {
 
-namespace {
-void PlaceNamed(QWidget* widget, const char* name, QRect twips) {
+void Place(QWidget* widget, const char* name, QRect twips) {
     widget->setObjectName(QString::fromLatin1(name));
-    Place(widget, twips.x(), twips.y(), twips.width(), twips.height());
+    widget->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
-}  // namespace
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, parent);
+    Place(label, name, twips);
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips) {
     auto* frame = new QGroupBox(caption, parent);
-    PlaceNamed(frame, name, twips);
+    Place(frame, name, twips);
     frame->setFont(DesignFont(8.25, true));
     return frame;
 }
@@ -46,17 +54,25 @@ QLabel* MakeNote(QWidget* parent, const char* name, const QString& text, QRect t
     return note;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect twips) {
+QLineEdit* MakeField(QWidget* parent, const char* name, QRect twips, QLabel* caption, const QFont& font) {
     auto* field = new QLineEdit(parent);
-    PlaceNamed(field, name, twips);
-    // A frame's bold caption font would otherwise pass down to what it holds.
-    field->setFont(DesignFont(8.25));
+    Place(field, name, twips);
+    // Set even where it is the window's: a frame's bold caption font would pass down otherwise.
+    field->setFont(font);
+    NameAfter(field, caption);
     return field;
+}
+
+void NameAfter(QWidget* control, QLabel* caption) {
+    caption->setBuddy(control);
+    // Qt names a list by its accessible name alone, never by its buddy.
+    if (qobject_cast<QAbstractItemView*>(control))
+        control->setAccessibleName(caption->text());
 }
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, QRect twips) {
     auto* option = new QRadioButton(caption, parent);
-    PlaceNamed(option, name, twips);
+    Place(option, name, twips);
     option->setFont(DesignFont(8.25));
     // Where the fonts at hand set the caption wider than the design's, the button grows to
     // the right rather than cut its last letters.
@@ -67,6 +83,15 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
     if (needed > option->width())
         option->resize(needed, option->height());
     return option;
+}
+
+QPushButton* MakeExitButton(QWidget* parent, const char* name, const QString& caption, QRect twips,
+                            bool inTabOrder) {
+    auto* button = new QPushButton(caption, parent);
+    Place(button, name, twips);
+    if (!inTabOrder)
+        button->setFocusPolicy(Qt::ClickFocus);
+    return button;
 }
 
 void TabIntoSelectedOption(QButtonGroup* group) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/artwork.h"
+#include "ui/widgets/artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-#include "ui/design.h"
+#include "ui/widgets/design.h"
 
 namespace tessaly::ui {
 

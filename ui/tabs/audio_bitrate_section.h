@@ -9,9 +9,10 @@
 
 #include "core/audio_bitrate.h"
 #include "core/numbers.h"
-#include "ui/working.h"
+#include "ui/results/working.h"
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
@@ -36,18 +37,22 @@ private:
     void chooseWav();
     void chooseNoWav();
     void recalculate();
+    QString caption(AudioBitrateField field) const;
 
     const Separators separators_;
-    QLineEdit* text13_;
-    QLineEdit* text14_;
-    QLineEdit* text15_;
-    QLineEdit* text16_;
-    QLineEdit* text17_;
-    QRadioButton* option4_;
-    QRadioButton* option5_;
-    QRadioButton* option6_;
-    QRadioButton* option7_;
+    QLineEdit* length_;
+    QLineEdit* aviSize_;
+    QLineEdit* desiredSize_;
+    QLineEdit* bitrate_;
+    QLineEdit* suggestion_;
+    QRadioButton* wav_;
+    QRadioButton* noWav_;
+    QRadioButton* wav48kHz_;
+    QRadioButton* wav44kHz_;
     QButtonGroup* rateGroup_;
+    QLabel* lengthCaption_;
+    QLabel* aviSizeCaption_;
+    QLabel* desiredSizeCaption_;
     Results* results_;
     RunRecord<AudioBitrateOutcome> runs_;
 };

@@ -1,19 +1,14 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/message.h"
+#include "ui/widgets/message.h"
 
 #include <QMessageBox>
 
-#include "ui/design.h"
+#include "ui/widgets/design.h"
+#include "ui/widgets/text.h"
 
 namespace tessaly::ui {
-
-namespace {
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
 
 void ShowMessage(QWidget* parent, const Message& message) {
     QMessageBox box(parent);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/results.h"
+#include "ui/results/results.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,7 +15,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "ui/text.h"
+#include "ui/widgets/text.h"
 
 namespace tessaly::ui {
 

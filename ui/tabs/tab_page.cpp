@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/tab_page.h"
+#include "ui/tabs/tab_page.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QTabWidget>
 
-#include "ui/design.h"
+#include "ui/widgets/design.h"
 
 namespace tessaly::ui {
 

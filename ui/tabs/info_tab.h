@@ -4,7 +4,7 @@
 // The "Info" tab: what changed in the recent versions.
 #pragma once
 
-#include "ui/tab_page.h"
+#include "ui/tabs/tab_page.h"
 
 class QPushButton;
 
@@ -16,11 +16,13 @@ class InfoTab : public TabPage {
 public:
     explicit InfoTab(QWidget* parent = nullptr);
 
+    // The tab's caption in the tab strip.
+    static QString caption();
+
 signals:
     void exitRequested();
 
 private:
-    QPushButton* command4_;
 };
 
 }  // namespace tessaly::ui

@@ -4,7 +4,7 @@
 // The program's one dialog: the modal message box that reports a failed calculation.
 #pragma once
 
-#include "core/numbers.h"
+#include "core/calculation.h"
 
 class QWidget;
 
