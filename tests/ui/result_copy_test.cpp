@@ -75,6 +75,13 @@ private slots:
              "Copy with unit", "too low"},
             {2, "Text1", "700", "Text2", {"700 MB × 8388608 = 5872025600 bits"},
              "Copy with unit", "5872025600 bits"},
+            // Why a run stops, or why a figure is negative, in the words of the field to blame.
+            {0, "txtMin", "1e999", "audData",
+             {"“length of movie” holds a number too large to calculate with"}, "Copy", "9.375E+98"},  // from 1e99
+            {0, "txtMin", "-100", "txtVidBit", {"“length of movie” holds a negative number"}, "Copy", "-197"},
+            {1, "Text11", "-827", "Label44", {"“Video Bitrate (kbits/s)” holds a negative number"}, "Copy", "493"},
+            {1, "Text14", "100", "Text16",
+             {"The AVI (100 MB) is smaller than the WAV audio it is said to hold (1098.63… MB)"}, "Copy", "2183"},
         };
         for (const auto& row : rows) {
             QVERIFY(ClickTab(window.get(), row.tab));
