@@ -5,14 +5,20 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
+#include <QWidget>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/audio_bitrate.h"
 #include "core/data_units.h"
 #include "core/hd_space.h"
 #include "core/video_bitrate.h"
+#include "ui/widgets/text.h"
 
 namespace tessaly::ui {
 
@@ -33,6 +39,19 @@ struct RunRecord {
 // The caption the section shows for each of its calculator's fields.
 template <typename Field>
 using FieldCaptions = std::function<QString(Field)>;
+
+// The captions of the widgets shown for each field (a label or an option button), as a
+// sentence quotes them.
+template <typename Field>
+FieldCaptions<Field> CaptionsOf(std::initializer_list<std::pair<Field, const QWidget*>> shown) {
+    return [pairs = std::vector(shown)](Field field) {
+        for (const auto& [f, widget] : pairs) {
+            if (f == field)
+                return CaptionText(widget->property("text").toString());
+        }
+        return QString();
+    };
+}
 
 // One step per line, each term with its unit and each rounding, numbers written with
 // `decimal`, then why a figure is negative, where one is. When the latest run failed, the

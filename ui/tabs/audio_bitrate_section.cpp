@@ -44,10 +44,10 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     MakeNote(canvas, "Label48", QString::fromLatin1(kNote), {3690, 945, 3660, 645}, 1755 - 945);
 
     QGroupBox* video = MakeFrame(canvas, "Frame4", tr("Video"), {3645, 1755, 3570, 1275});
-    lengthCaption_ = MakeCaption(video, "Label49", tr("Movie Length (mins):"), {180, 315, 1905, 330}, right);
-    length_ = MakeField(video, "Text13", {2115, 315, 1185, 285}, lengthCaption_);
-    aviSizeCaption_ = MakeCaption(video, "Label50", tr("Flasked AVI size (MB's):"), {45, 765, 2040, 330}, right);
-    aviSize_ = MakeField(video, "Text14", {2115, 720, 1185, 285}, aviSizeCaption_);
+    QLabel* lengthCaption = MakeCaption(video, "Label49", tr("Movie Length (mins):"), {180, 315, 1905, 330}, right);
+    length_ = MakeField(video, "Text13", {2115, 315, 1185, 285}, lengthCaption);
+    QLabel* aviSizeCaption = MakeCaption(video, "Label50", tr("Flasked AVI size (MB's):"), {45, 765, 2040, 330}, right);
+    aviSize_ = MakeField(video, "Text14", {2115, 720, 1185, 285}, aviSizeCaption);
 
     QGroupBox* audio = MakeFrame(canvas, "Frame6", tr("Audio"), {3690, 3090, 3570, 690});
     MakeCaption(audio, "Label51", tr("AVI contains WAV audio? "), {135, 270, 2085, 285});
@@ -69,9 +69,9 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     TabIntoSelectedOption(rateGroup_);
 
     QGroupBox* bitrate = MakeFrame(canvas, "Frame5", tr("Bitrate"), {3690, 4590, 3570, 1455});
-    desiredSizeCaption_ =
+    QLabel* desiredSizeCaption =
         MakeCaption(bitrate, "Label57", tr("Desired File Size (MB's):"), {135, 270, 1815, 285}, right);
-    desiredSize_ = MakeField(bitrate, "Text15", {2025, 225, 1365, 330}, desiredSizeCaption_);
+    desiredSize_ = MakeField(bitrate, "Text15", {2025, 225, 1365, 330}, desiredSizeCaption);
     SetGround(desiredSize_, Ground::Box);
     QLabel* bitrateCaption =
         MakeCaption(bitrate, "Label58", tr("Calculated Audio Bitrate:"), {135, 630, 1815, 330}, right);
@@ -93,9 +93,10 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
 
     DescribeSection({heading, video, audio, rate, bitrate}, heading->text());
 
+    captions_ = CaptionsOf<AudioBitrateField>({{AudioBitrateField::Length, lengthCaption}, {AudioBitrateField::AviSize, aviSizeCaption}, {AudioBitrateField::DesiredSize, desiredSizeCaption}});
     results_ = new Results(this);
     const auto working = [this] {
-        return WorkingText(runs_, [this](AudioBitrateField f) { return caption(f); }, FromUtf8(separators_.decimal));
+        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal));
     };
     const QString kbitPerSecond = FromUtf8(kKbitPerSecond);
     results_->add(bitrate_, kbitPerSecond, working);
@@ -119,17 +120,6 @@ void AudioBitrateSection::loadDefaults() {
 
 QWidget* AudioBitrateSection::firstInTabOrder() const { return length_; }
 
-QString AudioBitrateSection::caption(AudioBitrateField field) const {
-    switch (field) {
-    case AudioBitrateField::Length:
-        return CaptionText(lengthCaption_->text());
-    case AudioBitrateField::AviSize:
-        return CaptionText(aviSizeCaption_->text());
-    case AudioBitrateField::DesiredSize:
-        break;
-    }
-    return CaptionText(desiredSizeCaption_->text());
-}
 
 void AudioBitrateSection::chooseWav() {
     wav48kHz_->setEnabled(true);

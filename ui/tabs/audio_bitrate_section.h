@@ -37,7 +37,6 @@ private:
     void chooseWav();
     void chooseNoWav();
     void recalculate();
-    QString caption(AudioBitrateField field) const;
 
     const Separators separators_;
     QLineEdit* length_;
@@ -50,10 +49,8 @@ private:
     QRadioButton* wav48kHz_;
     QRadioButton* wav44kHz_;
     QButtonGroup* rateGroup_;
-    QLabel* lengthCaption_;
-    QLabel* aviSizeCaption_;
-    QLabel* desiredSizeCaption_;
     Results* results_;
+    FieldCaptions<AudioBitrateField> captions_;
     RunRecord<AudioBitrateOutcome> runs_;
 };
 

@@ -59,17 +59,17 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     const auto right = Qt::AlignRight;
     const auto left = Qt::AlignLeft;
 
-    lengthCaption_ = MakeRowLabel(c, "Label1", tr("length of movie"), {225, 615, 2025, 390}, right);
-    length_ = MakeRowField(c, "txtMin", {2295, 615, 1215, 420}, lengthCaption_);
+    QLabel* lengthCaption = MakeRowLabel(c, "Label1", tr("length of movie"), {225, 615, 2025, 390}, right);
+    length_ = MakeRowField(c, "txtMin", {2295, 615, 1215, 420}, lengthCaption);
     MakeRowLabel(c, "Label7", tr("min"), {3570, 615, 1095, 390}, left);
 
-    audioBitrateCaption_ = MakeRowLabel(c, "Label2", tr("audio bitrate"), {225, 1110, 2025, 390}, right);
-    audioBitrate_ = MakeRowField(c, "txtAudBit", {2295, 1095, 1215, 420}, audioBitrateCaption_);
+    QLabel* audioBitrateCaption = MakeRowLabel(c, "Label2", tr("audio bitrate"), {225, 1110, 2025, 390}, right);
+    audioBitrate_ = MakeRowField(c, "txtAudBit", {2295, 1095, 1215, 420}, audioBitrateCaption);
     audioBitrate_->setText(QStringLiteral("128"));
     MakeRowLabel(c, "Label8", tr("kbit/sec"), {3570, 1110, 1095, 390}, left);
 
-    sizeCaption_ = MakeRowLabel(c, "Label4", tr("desired file size"), {225, 1605, 2025, 390}, right);
-    size_ = MakeRowField(c, "txtSize", {2295, 1575, 1215, 420}, sizeCaption_);
+    QLabel* sizeCaption = MakeRowLabel(c, "Label4", tr("desired file size"), {225, 1605, 2025, 390}, right);
+    size_ = MakeRowField(c, "txtSize", {2295, 1575, 1215, 420}, sizeCaption);
     size_->setText(QStringLiteral("700"));
     MakeRowLabel(c, "Label10", tr("MB"), {3570, 1605, 1095, 390}, left);
 
@@ -119,9 +119,10 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
 
     for (QLineEdit* input : {size_, audioBitrate_, length_})
         connect(input, &QLineEdit::textChanged, this, &BitrateTab::recalculate);
+    captions_ = CaptionsOf<VideoBitrateField>({{VideoBitrateField::Length, lengthCaption}, {VideoBitrateField::AudioBitrate, audioBitrateCaption}, {VideoBitrateField::Size, sizeCaption}});
     results_ = new Results(this);
     const auto working = [this] {
-        return WorkingText(runs_, [this](VideoBitrateField f) { return caption(f); }, FromUtf8(separators_.decimal));
+        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal));
     };
     const QString kbitPerSecond = FromUtf8(kKbitPerSecond);
     const QString megabytes = FromUtf8(kMegabytes);
@@ -135,17 +136,6 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
 
 void BitrateTab::loadDefaults() { length_->setText(QStringLiteral("100")); }
 
-QString BitrateTab::caption(VideoBitrateField field) const {
-    switch (field) {
-    case VideoBitrateField::Length:
-        return CaptionText(lengthCaption_->text());
-    case VideoBitrateField::AudioBitrate:
-        return CaptionText(audioBitrateCaption_->text());
-    case VideoBitrateField::Size:
-        break;
-    }
-    return CaptionText(sizeCaption_->text());
-}
 
 void BitrateTab::recalculate() {
     const VideoBitrateOutcome outcome = CalcVideoBitrate(Utf8(length_->text()), Utf8(audioBitrate_->text()),

@@ -34,7 +34,6 @@ signals:
 
 private:
     void recalculate();
-    QString caption(VideoBitrateField field) const;
 
     const Separators separators_;
     QLineEdit* length_;
@@ -43,10 +42,8 @@ private:
     QLineEdit* videoBitrate_;  // the answer, disabled so that it takes neither typing nor focus
     QLabel* audioData_;
     QLabel* videoData_;
-    QLabel* lengthCaption_;
-    QLabel* audioBitrateCaption_;
-    QLabel* sizeCaption_;
     Results* results_;
+    FieldCaptions<VideoBitrateField> captions_;
     RunRecord<VideoBitrateOutcome> runs_;
 };
 

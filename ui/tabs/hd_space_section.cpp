@@ -39,11 +39,11 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     MakeNote(canvas, "Label45", QString::fromLatin1(kNote), {270, 945, 2985, 645}, 1755 - 945);
 
     QGroupBox* video = MakeFrame(canvas, "Frame1", tr("Video"), {180, 1755, 3120, 1275});
-    lengthCaption_ = MakeCaption(video, "Label34", tr("Movie Length (mins):"), {180, 315, 1590, 330}, right);
-    length_ = MakeField(video, "Text10", {1800, 270, 1095, 285}, lengthCaption_);
-    videoBitrateCaption_ =
+    QLabel* lengthCaption = MakeCaption(video, "Label34", tr("Movie Length (mins):"), {180, 315, 1590, 330}, right);
+    length_ = MakeField(video, "Text10", {1800, 270, 1095, 285}, lengthCaption);
+    QLabel* videoBitrateCaption =
         MakeCaption(video, "Label39", tr("Video Bitrate (kbits/s):"), {135, 765, 1635, 330}, right);
-    videoBitrate_ = MakeField(video, "Text11", {1800, 720, 1095, 285}, videoBitrateCaption_);
+    videoBitrate_ = MakeField(video, "Text11", {1800, 720, 1095, 285}, videoBitrateCaption);
 
     QGroupBox* audio = MakeFrame(canvas, "Frame2", tr("Audio"), {180, 3105, 3120, 1725});
     MakeCaption(audio, "Label41", tr("Audio Sampling Rate"), {135, 270, 2220, 240}, Qt::AlignLeft, 9.75);
@@ -85,9 +85,10 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     NameCombo(otherBitrate_, otherBitrateOption_->text());
     DescribeSection({heading, video, audio, hd}, heading->text());
 
+    captions_ = CaptionsOf<HdSpaceField>({{HdSpaceField::Length, lengthCaption}, {HdSpaceField::VideoBitrate, videoBitrateCaption}, {HdSpaceField::OtherBitrate, otherBitrateOption_}});
     results_ = new Results(this);
     results_->add(spaceRequired_, FromUtf8(kMegabytes), [this] {
-        return WorkingText(runs_, [this](HdSpaceField f) { return caption(f); }, FromUtf8(separators_.decimal));
+        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal));
     });
     results_->copyOnCtrlC({length_, videoBitrate_, wav48kHz_, wav44kHz_, otherBitrateOption_, otherBitrate_},
                           spaceRequired_);
@@ -124,17 +125,6 @@ void HdSpaceSection::loadComboItems() {
 
 QWidget* HdSpaceSection::lastInTabOrder() const { return otherBitrate_; }
 
-QString HdSpaceSection::caption(HdSpaceField field) const {
-    switch (field) {
-    case HdSpaceField::Length:
-        return CaptionText(lengthCaption_->text());
-    case HdSpaceField::VideoBitrate:
-        return CaptionText(videoBitrateCaption_->text());
-    case HdSpaceField::OtherBitrate:
-        break;
-    }
-    return CaptionText(otherBitrateOption_->text());
-}
 
 void HdSpaceSection::chooseWav() {
     otherBitrate_->setEnabled(false);

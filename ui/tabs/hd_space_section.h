@@ -41,7 +41,6 @@ private:
     void chooseWav();
     void chooseOtherBitrate();
     void recalculate();
-    QString caption(HdSpaceField field) const;
 
     const Separators separators_;
     QLineEdit* length_;
@@ -52,9 +51,8 @@ private:
     QButtonGroup* audioGroup_;
     QComboBox* otherBitrate_;  // enabled only while its option is chosen
     QLabel* spaceRequired_;
-    QLabel* lengthCaption_;
-    QLabel* videoBitrateCaption_;
     Results* results_;
+    FieldCaptions<HdSpaceField> captions_;
     RunRecord<HdSpaceOutcome> runs_;
 };
 
