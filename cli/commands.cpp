@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/audio_bitrate.h"
+#include "core/container.h"
 #include "core/data_units.h"
 #include "core/hd_space.h"
 #include "core/numbers.h"
@@ -62,8 +63,9 @@ ValueError Explain(const Verdict<Field>& verdict, std::span<const Input<Field>> 
 }
 
 // Words the core's verdict on why a completed run shows a negative figure; empty for none.
+// `container` says that the container's own bytes were taken from the size too.
 template <typename Field>
-std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) {
+std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs, bool container = false) {
     if (!verdict.negative)
         return {};
     switch (verdict.negative->cause) {
@@ -71,14 +73,19 @@ std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>>
         return "warning: " + InputFor(inputs, *verdict.negative->field).name +
                " is negative, so the results are not those of a real film";
     case NegativeCause::AudioExceedsSize:
-        return "warning: the audio alone needs more than the desired size, so the video's share is negative";
+        return container ? "warning: the audio and the container's own bytes need more than the desired size, "
+                           "so the video's share is negative"
+                         : "warning: the audio alone needs more than the desired size, so the video's share is "
+                           "negative";
     case NegativeCause::AviSmallerThanWav:
         return "warning: the AVI is smaller than the WAV audio it is said to hold, so its video share is "
                "negative and the audio bitrate too high";
     case NegativeCause::VideoExceedsSize:
         break;
     }
-    return "warning: the video in the AVI alone needs more than the desired size, so no audio fits";
+    return container ? "warning: the video in the AVI and the container's own bytes need more than the desired "
+                       "size, so no audio fits"
+                     : "warning: the video in the AVI alone needs more than the desired size, so no audio fits";
 }
 
 template <typename Outcome, typename Field>
@@ -96,10 +103,84 @@ bool Is44kHz(const Arguments& args) {
     throw UsageError{"--wav takes 48 or 44.1, not \"" + std::string(args.get("wav")) + "\""};
 }
 
+// --container, --fps, --audio-codec and --bps: with --container or --bps a command works
+// exactly, in the unit --bps chooses; without either it is the window's calculation.
+struct Exact {
+    bool on = false;
+    RateUnit unit = RateUnit::Kbit1024;
+    std::string_view unitName = kKbitPerSecond;
+    Encoding encoding;
+
+    bool bits() const { return unit == RateUnit::Bit; }
+    // The two JSON keys of a rate, the printed unit's first.
+    std::string_view key(std::string_view kbitKey, std::string_view bitKey, bool first) const {
+        return bits() == first ? bitKey : kbitKey;
+    }
+};
+
+Exact ReadExact(const Arguments& args, bool aviOnly) {
+    Exact exact;
+    exact.on = args.has("container") || args.has("bps");
+    if (args.has("bps")) {
+        exact.unit = RateUnit::Bit;
+        exact.unitName = kBitPerSecond;
+    }
+    for (const std::string_view option : {"fps", "audio-codec"}) {
+        if (args.has(option) && !args.has("container"))
+            throw UsageError{"--" + std::string(option) + " counts frames only with --container"};
+    }
+    if (args.has("container")) {
+        exact.encoding.container = ContainerNamed(args.get("container"));
+        if (!exact.encoding.container || (aviOnly && exact.encoding.container != Container::Avi))
+            throw UsageError{"--container takes " + std::string(aviOnly ? "avi" : "avi, mkv or mp4") + ", not \"" +
+                             std::string(args.get("container")) + "\""};
+    }
+    if (args.has("audio-codec")) {
+        const std::optional<AudioCodec> codec = AudioCodecNamed(args.get("audio-codec"));
+        if (!codec)
+            throw UsageError{"--audio-codec takes mp3, aac or ac3, not \"" + std::string(args.get("audio-codec")) +
+                             "\""};
+        exact.encoding.audioCodec = *codec;
+    }
+    if (args.has("fps")) {
+        const std::optional<double> rate = FrameRateFromText(args.get("fps"), kSeparators);
+        if (!rate)
+            throw ValueError{"--fps: not a positive number: \"" + std::string(args.get("fps")) + "\""};
+        exact.encoding.frameRate = *rate;
+    }
+    return exact;
+}
+
+Report RunFittedVideo(const Exact& exact, std::span<const Input<VideoBitrateField>> inputs) {
+    using F = VideoBitrateField;
+    const FittedVideoOutcome outcome = CalcFittedVideoBitrate(inputs[0].text, inputs[1].text, inputs[2].text,
+                                                              exact.unit, exact.encoding, kSeparators);
+    Check<FittedVideoOutcome, F>(outcome, inputs);
+
+    Report report;
+    report.results = {
+        {"video bitrate", NumberToText(outcome.videoBitrate), exact.unitName,
+         exact.key("video_bitrate_kbit_s", "video_bitrate_bit_s", true), outcome.videoBitrate},
+        {"", "", "", exact.key("video_bitrate_kbit_s", "video_bitrate_bit_s", false),
+         exact.bits() ? outcome.videoKbit : outcome.videoBits, true},
+        {"total audio data", ApproximateText(outcome.audioMB, 2), kMegabytes, "audio_data_mb", outcome.audioMB},
+    };
+    if (exact.encoding.container)
+        report.results.push_back({"container data", ApproximateText(outcome.containerMB, 2), kMegabytes,
+                                  "container_data_mb", outcome.containerMB});
+    report.results.push_back(
+        {"total video data", ApproximateText(outcome.videoMB, 2), kMegabytes, "video_data_mb", outcome.videoMB});
+    report.warning = Warning<F>(outcome, inputs, exact.encoding.container.has_value());
+    return report;
+}
+
 Report RunVideo(const Arguments& args) {
     using F = VideoBitrateField;
+    const Exact exact = ReadExact(args, false);
     const std::array inputs{Option(args, F::Length, "length"), Option(args, F::AudioBitrate, "audio"),
                             Option(args, F::Size, "size")};
+    if (exact.on)
+        return RunFittedVideo(exact, inputs);
     const VideoBitrateOutcome outcome =
         CalcVideoBitrate(inputs[0].text, inputs[1].text, inputs[2].text, kSeparators);
     Check<VideoBitrateOutcome, F>(outcome, inputs);
@@ -108,6 +189,7 @@ Report RunVideo(const Arguments& args) {
     Report report;
     report.results = {
         {"video bitrate", outcome.texts->videoBitrate, kKbitPerSecond, "video_bitrate_kbit_s", w.videoBitrate},
+        {"", "", "", "video_bitrate_bit_s", KbitToBits(w.videoBitrate), true},
         {"total audio data", outcome.texts->audioData, kMegabytes, "audio_data_mb", w.audioData},
         {"total video data", outcome.texts->videoData, kMegabytes, "video_data_mb", w.videoData},
     };
@@ -124,6 +206,17 @@ Report RunHdSpace(const Arguments& args) {
         audio = HdAudio::OtherBitrate;
         inputs.push_back(Option(args, F::OtherBitrate, "audio"));
     }
+    const Exact exact = ReadExact(args, true);
+    if (exact.on) {
+        const FittedSpaceOutcome fitted = CalcFittedHdSpace(inputs[0].text, inputs[1].text, audio,
+                                                            args.get("audio"), exact.unit, exact.encoding, kSeparators);
+        Check<FittedSpaceOutcome, F>(fitted, inputs);
+        Report report;
+        report.results = {{"space required on hard drive", NumberToText(fitted.spaceRequired), kMegabytes,
+                           "space_required_mb", fitted.spaceRequired}};
+        report.warning = Warning<F>(fitted, inputs);
+        return report;
+    }
     const HdSpaceOutcome outcome =
         CalcHDSpace(inputs[0].text, inputs[1].text, audio, args.get("audio"), kSeparators);
     Check<HdSpaceOutcome, F>(outcome, inputs);
@@ -135,14 +228,36 @@ Report RunHdSpace(const Arguments& args) {
     return report;
 }
 
+Report RunFittedAudio(const Exact& exact, WavAudio wav, std::span<const Input<AudioBitrateField>> inputs) {
+    using F = AudioBitrateField;
+    const FittedAudioOutcome outcome = CalcFittedAudioBitrate(inputs[0].text, inputs[1].text, inputs[2].text,
+                                                              wav, exact.unit, exact.encoding, kSeparators);
+    Check<FittedAudioOutcome, F>(outcome, inputs);
+
+    Report report;
+    report.results = {
+        {"calculated audio bitrate", NumberToText(outcome.audioBitrate), exact.unitName,
+         exact.key("audio_bitrate_kbit_s", "audio_bitrate_bit_s", true), outcome.audioBitrate},
+        {"", "", "", exact.key("audio_bitrate_kbit_s", "audio_bitrate_bit_s", false),
+         exact.bits() ? outcome.audioKbit : outcome.audioBits, true},
+        {"suggested bitrate", outcome.suggestionText, outcome.suggestion ? exact.unitName : "",
+         exact.key("suggested_bitrate_kbit_s", "suggested_bitrate_bit_s", true), outcome.suggestion},
+    };
+    report.warning = Warning<F>(outcome, inputs, exact.encoding.container.has_value());
+    return report;
+}
+
 Report RunAudio(const Arguments& args) {
     using F = AudioBitrateField;
     args.exclusive("wav", "no-wav");
     const WavAudio wav = args.has("no-wav") ? WavAudio::None
                          : Is44kHz(args)    ? WavAudio::Rate44kHz
                                             : WavAudio::Rate48kHz;
+    const Exact exact = ReadExact(args, false);
     const std::array inputs{Option(args, F::Length, "length"), Option(args, F::AviSize, "avi-size"),
                             Option(args, F::DesiredSize, "size")};
+    if (exact.on)
+        return RunFittedAudio(exact, wav, inputs);
     const AudioBitrateOutcome outcome =
         CalcAudioBitrate(inputs[0].text, inputs[1].text, inputs[2].text, wav, kSeparators);
     Check<AudioBitrateOutcome, F>(outcome, inputs);
@@ -152,6 +267,7 @@ Report RunAudio(const Arguments& args) {
     report.results = {
         {"calculated audio bitrate", *outcome.bitrateText, kKbitPerSecond, "audio_bitrate_kbit_s",
          outcome.working.bitrate},
+        {"", "", "", "audio_bitrate_bit_s", KbitToBits(outcome.working.bitrate), true},
         {"suggested bitrate", *outcome.suggestionText, suggestion ? kKbitPerSecond : "",
          "suggested_bitrate_kbit_s", suggestion},
     };
@@ -219,18 +335,27 @@ Report RunConvert(const Arguments& args) {
 
 constexpr HelpEntry kVideoEntries[] = {
     {"length", "MIN", "the film's length in minutes"},
-    {"audio", "KBIT_S", "the audio bitrate in kbit/s"},
+    {"audio", "RATE", "the audio bitrate in kbit/s (1 kbit = 1024 bits), or in bit/s with --bps"},
     {"size", "MB", "the desired file size in MB (1 MB = 1048576 bytes)"},
+    {"container", "avi|mkv|mp4", "leave room for the file's own bytes: headers, index and a cost\n"
+                                 "for every video and audio frame"},
+    {"fps", "RATE", "video frames a second with --container (25, 23.976, 29.97, ...); 25"},
+    {"audio-codec", "mp3|aac|ac3", "audio frames of this codec at 48 kHz with --container; mp3"},
+    {"bps", "", "rates in bits a second, as encoders read them (ffmpeg -b:v, -b:a)"},
     {"value", "", "print only the video bitrate"},
     {"json", "", "print the results as one JSON object"},
 };
 
 constexpr HelpEntry kHdSpaceEntries[] = {
     {"length", "MIN", "the film's length in minutes"},
-    {"video", "KBIT_S", "the video bitrate in kbit/s"},
+    {"video", "RATE", "the video bitrate in kbit/s, or in bit/s with --bps"},
     {"wav", "48", "WAV audio sampled at 48 kHz (the default)"},
     {"wav", "44.1", "WAV audio sampled at 44.1 kHz"},
-    {"audio", "KBIT_S", "audio of this bitrate in kbit/s instead of WAV"},
+    {"audio", "RATE", "audio of this bitrate in kbit/s (bit/s with --bps) instead of WAV"},
+    {"container", "avi", "add the AVI's own bytes (one WAV chunk a video frame), rounding up"},
+    {"fps", "RATE", "video frames a second with --container; 25"},
+    {"audio-codec", "mp3|aac|ac3", "frames of the --audio at 48 kHz with --container; mp3"},
+    {"bps", "", "--video and --audio in bits a second"},
     {"value", "", "print only the space required"},
     {"json", "", "print the result as one JSON object"},
 };
@@ -242,6 +367,12 @@ constexpr HelpEntry kAudioEntries[] = {
     {"wav", "48", "the AVI holds WAV audio sampled at 48 kHz (the default)"},
     {"wav", "44.1", "the AVI holds WAV audio sampled at 44.1 kHz"},
     {"no-wav", "", "the AVI holds no WAV audio"},
+    {"container", "avi|mkv|mp4", "the finished file's container: leave room for its own bytes,\n"
+                                 "and take the AVI's own bytes (one WAV chunk a video frame)\n"
+                                 "from its size"},
+    {"fps", "RATE", "video frames a second with --container; 25"},
+    {"audio-codec", "mp3|aac|ac3", "the finished file's audio at 48 kHz, with --container; mp3"},
+    {"bps", "", "the answer and the suggestion in bits a second, as encoders read them"},
     {"value", "", "print only the audio bitrate"},
     {"json", "", "print the results as one JSON object"},
 };
@@ -254,16 +385,19 @@ constexpr HelpEntry kConvertEntries[] = {
 };
 
 constexpr Command kCommands[] = {
-    {"video", "--length MIN --audio KBIT_S --size MB [--value | --json]",
-     "The average video bitrate that makes a film fill a file of the desired size.", kVideoEntries, false,
-     RunVideo},
-    {"hd-space", "--length MIN --video KBIT_S [--wav 48 | --wav 44.1 | --audio KBIT_S] [--value | --json]",
+    {"video", "--length MIN --audio RATE --size MB [ENCODING] [--value | --json]",
+     "The average video bitrate that makes a film fill a file of the desired size.\n"
+     "With --container or --bps the audio is not rounded to whole MB, and the answer is\n"
+     "rounded down, so that the file stays under the desired size.",
+     kVideoEntries, false, RunVideo},
+    {"hd-space", "--length MIN --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] [--value | --json]",
      "The disk space that the intermediate AVI takes, with uncompressed WAV audio or audio of\n"
-     "a given bitrate.",
+     "a given bitrate. With --container or --bps it is worked exactly and rounded up.",
      kHdSpaceEntries, false, RunHdSpace},
-    {"audio", "--length MIN --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] [--value | --json]",
+    {"audio", "--length MIN --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] [ENCODING] [--value | --json]",
      "The audio bitrate still affordable once the encoded AVI exists, and the largest standard\n"
-     "bitrate that does not exceed it.",
+     "bitrate that does not exceed it. With --container or --bps the sizes are taken exactly\n"
+     "and the answer is rounded down.",
      kAudioEntries, false, RunAudio},
     {"convert", "VALUE UNIT [--to UNIT] [--json]",
      "An amount of data in all eight units; every prefix is a power of 1024.", kConvertEntries, true,
@@ -277,13 +411,22 @@ std::string Command::usage() const {
 }
 
 std::string Command::help() const {
+    const auto term = [](const HelpEntry& entry) {
+        if (entry.option.empty())
+            return std::string(entry.value);
+        return "--" + std::string(entry.option) + (entry.value.empty() ? "" : " ") + std::string(entry.value);
+    };
+    std::size_t width = 0;
+    for (const HelpEntry& entry : entries)
+        width = std::max(width, term(entry).size() + 2);
+    // Each entry's text in a column of its own, its further lines below its first.
     std::string text = usage() + "\n" + std::string(summary) + "\n\n";
     for (const HelpEntry& entry : entries) {
-        std::string term = entry.option.empty() ? std::string(entry.value) : "--" + std::string(entry.option);
-        if (!entry.option.empty() && !entry.value.empty())
-            term += " " + std::string(entry.value);
-        term.resize(std::max<std::size_t>(term.size() + 2, 16), ' ');
-        text += "  " + term + std::string(entry.text) + "\n";
+        std::string line = "  " + term(entry);
+        line.resize(width + 2, ' ');
+        for (const char c : entry.text)
+            line += c == '\n' ? "\n" + std::string(width + 2, ' ') : std::string(1, c);
+        text += line + "\n";
     }
     if (takesUnits)
         text += "\nunits: " + UnitNames() + "\n";

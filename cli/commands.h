@@ -30,6 +30,7 @@ struct Result {
     std::string_view unit;        // "kbit/s", "MB", "bits", ...; empty for none
     std::string_view key;         // its name in the JSON object
     std::optional<double> value;  // the number behind the text; none is JSON's null
+    bool jsonOnly = false;        // a figure in a second unit, for --json alone
 };
 
 struct Report {

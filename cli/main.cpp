@@ -24,6 +24,10 @@ constexpr std::string_view kHelp =
     "space of the intermediate AVI (hd-space), the audio bitrate still affordable once the AVI\n"
     "exists (audio), and an amount of data in bits, bytes and their 1024-based multiples\n"
     "(convert). Numbers are read with \".\" as the decimal point and \",\" for grouping.\n"
+    "\n"
+    "ENCODING is [--container avi|mkv|mp4] [--fps RATE] [--audio-codec mp3|aac|ac3] [--bps]:\n"
+    "room for the container's own bytes, and rates in bits a second as encoders read them;\n"
+    "hd-space takes only --container avi.\n"
     "'tessaly-bitrate-calc COMMAND --help' describes a command's options.\n"
     "\n"
     "Exit status: 0 with a result, 1 when a value gives none, 2 for a usage error.\n";
@@ -53,6 +57,8 @@ std::string Format(const Report& report, Form form) {
         return out + "}\n";
     }
     for (const Result& r : report.results) {
+        if (r.jsonOnly)
+            continue;
         if (!r.caption.empty())
             out.append(r.caption).append(": ");
         out += r.text;

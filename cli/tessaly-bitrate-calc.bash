@@ -18,7 +18,8 @@ _tessaly_bitrate_calc() {
         return
     fi
 
-    # "  --name VALUE  text" lines name the options; "units: ..." the data units.
+    # "  --name VALUE  text" lines name the options, and a VALUE in lower case ("48",
+    # "avi|mkv|mp4") is the choices it takes; "units: ..." names the data units.
     local help
     help=$("$program" "${words[1]}" --help 2>/dev/null) || return
     local units options values
@@ -33,7 +34,7 @@ _tessaly_bitrate_calc() {
             if [[ $value_of == UNIT ]]; then
                 values=$units
             elif [[ $value_of != *[A-Z]* ]]; then
-                values=$value_of
+                values=${value_of//|/ }  # "avi|mkv|mp4"
             fi
             mapfile -t COMPREPLY < <(compgen -W "$values" -- "$cur")
             return

@@ -39,20 +39,30 @@ row() {
 row 0 "video --length 100 --audio 128 --size 700" \
     "video bitrate: 827 kbit/s${nl}total audio data: 94 MB${nl}total video data: 606 MB" ""
 row 0 "video --size=700 --audio=128 --length=120 --json" \
-    '{"video_bitrate_kbit_s":669,"audio_data_mb":112,"video_data_mb":588}' ""
+    '{"video_bitrate_kbit_s":669,"video_bitrate_bit_s":685056,"audio_data_mb":112,"video_data_mb":588}' ""
 row 0 "hd-space --length 119 --video 1500 --wav 44.1" "space required on hard drive: 2509 MB" ""
 row 0 "hd-space --audio 128 --length 100 --video 827 --value" "700" ""
 row 0 "audio --length 100 --avi-size 600 --size 700 --no-wav" \
     "calculated audio bitrate: 137 kbit/s${nl}suggested bitrate: 128 kbit/s" ""
 row 0 "audio --length 100 --avi-size 1700 --size 700 --wav 44.1 --json" \
-    '{"audio_bitrate_kbit_s":13,"suggested_bitrate_kbit_s":null}' ""
+    '{"audio_bitrate_kbit_s":13,"audio_bitrate_bit_s":13312,"suggested_bitrate_kbit_s":null}' ""
 row 0 "audio --length 100 --avi-size 700.1 --size 700 --no-wav --json" \
-    '{"audio_bitrate_kbit_s":0,"suggested_bitrate_kbit_s":null}' \
+    '{"audio_bitrate_kbit_s":0,"audio_bitrate_bit_s":0,"suggested_bitrate_kbit_s":null}' \
     "warning: the video in the AVI alone needs more than the desired size, so no audio fits"
 row 0 "convert 4.7 GB" "40372692582.4 bits${nl}5046586572.8 bytes${nl}39426457.6 kilobits${nl}4928307.2 kilobytes${nl}38502.4 megabits${nl}4812.8 megabytes${nl}37.6 gigabits${nl}4.7 gigabytes" ""
 row 0 "convert 1 bits --json" '{"bits":1,"bytes":0.125,"kilobits":0.0009765625,"kilobytes":0.0001220703125,"megabits":9.5367431640625e-07,"megabytes":1.1920928955078125e-07,"gigabits":9.313225746154785e-10,"gigabytes":1.1641532182693481e-10}' ""
 row 0 "convert 1,024 kilobits --to kb" "1024" ""
 row 0 "convert --to bytes -5 kB" "-5120" ""
+# Room for the container's own bytes, and rates in bits a second: exact, rounded down.
+row 0 "video --length 100 --audio 128000 --size 700 --container mkv --bps --value" "846873" ""
+row 0 "video --length 100 --audio 125 --size 700 --container avi" \
+    "video bitrate: 818 kbit/s${nl}total audio data: 91.55… MB${nl}container data: 9.28… MB${nl}total video data: 599.16… MB" ""
+row 0 "video --length 100 --audio 128000 --size 700 --bps --json" \
+    '{"video_bitrate_bit_s":850670,"video_bitrate_kbit_s":830,"audio_data_mb":91.552734375,"video_data_mb":608.447265625}' ""
+row 0 "video --length 2 --audio 128000 --size 25 --container mp4 --fps 29.97 --audio-codec aac --bps --value" "1610731" ""
+row 0 "audio --length 100 --avi-size 600 --size 700 --no-wav --container mkv --bps --json" \
+    '{"audio_bitrate_bit_s":140867,"audio_bitrate_kbit_s":137,"suggested_bitrate_bit_s":128000}' ""
+row 0 "hd-space --length 100 --video 827 --container avi --value" "1712" ""
 row 0 "video --help" "usage: tessaly-bitrate-calc video ..." ""
 row 0 "--version" "tessaly-bitrate-calc ..." ""
 row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
@@ -65,6 +75,8 @@ row 0 "audio --length -100 --avi-size 1700 --size 2000 --no-wav --value" "-410" 
 # A negative share inside the calculation is explained even where the answer looks plausible.
 row 0 "audio --length 100 --avi-size 100 --size 700 --value" "2319" \
     "warning: the AVI is smaller than the WAV audio it is said to hold, so its video share is negative and the audio bitrate too high"
+row 0 "video --length 10 --audio 128000 --size 10 --container avi --bps --value" "-1290" \
+    "warning: the audio and the container's own bytes need more than the desired size, so the video's share is negative"
 row 0 "hd-space --length 100 --video -827 --value" "493" \
     "warning: --video is negative, so the results are not those of a real film"
 row 0 "video --length 100 --audio 128 --size -50 --value" "-197" \
@@ -81,6 +93,8 @@ row 1 "audio --length 0 --avi-size 700 --size 700 --no-wav" "" "--length: must n
 row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
 row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
 row 1 "convert 1E300 GB" "" 'value: too large: "1E300"'
+row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 0" "" '--fps: not a positive number: "0"'
+row 1 "video --length 100 --audio x --size 700 --container avi" "" '--audio: not a number: "x"'
 
 # Usage errors: the message, then the usage, status 2.
 row 2 "" "" "no command given"
@@ -95,6 +109,11 @@ row 2 "video --length 100 --audio 128 --size 700 extra" "" 'unexpected argument 
 row 2 "video --length 100 --audio 128 --size 700 --value --json" "" "--value and --json exclude each other"
 row 2 "hd-space --length 100 --video 827 --wav 32" "" '--wav takes 48 or 44.1, not "32"'
 row 2 "audio --length 100 --avi-size 1700 --size 700 --wav 48 --no-wav" "" "--wav and --no-wav exclude each other"
+row 2 "video --length 100 --audio 128 --size 700 --container mov" "" '--container takes avi, mkv or mp4, not "mov"'
+row 2 "video --length 100 --audio 128 --size 700 --container mkv --audio-codec opus" "" \
+    '--audio-codec takes mp3, aac or ac3, not "opus"'
+row 2 "video --length 100 --audio 128 --size 700 --fps 30" "" "--fps counts frames only with --container"
+row 2 "hd-space --length 100 --video 827 --container mkv" "" '--container takes avi, not "mkv"'
 row 2 "convert" "" "missing VALUE and UNIT"
 row 2 "convert 1 mb" "" "unknown unit \"mb\" (see 'tessaly-bitrate-calc convert --help')"
 row 0 "convert 1 megabyte --to kbit" "8192" ""

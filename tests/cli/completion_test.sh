@@ -28,7 +28,11 @@ row() {
 }
 
 row "tessaly-bitrate-calc " "video hd-space audio convert --help --version"
-row "tessaly-bitrate-calc video --length 100 --" "--audio --size --value --json --help"
+row "tessaly-bitrate-calc video --length 100 --" \
+    "--audio --size --container --fps --audio-codec --bps --value --json --help"
+row "tessaly-bitrate-calc video --container " "avi mkv mp4"
+row "tessaly-bitrate-calc hd-space --container " "avi"
+row "tessaly-bitrate-calc audio --audio-codec a" "aac ac3"
 row "tessaly-bitrate-calc audio --length=100 --no" "--no-wav"
 row "tessaly-bitrate-calc hd-space --wav " "48 44.1"
 row "tessaly-bitrate-calc video --size " ""

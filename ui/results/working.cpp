@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 
+#include "core/container.h"
 #include "ui/widgets/text.h"
 
 namespace tessaly::ui {
@@ -134,6 +135,12 @@ void WriteVideoBitrate(Lines& lines, const VideoBitrateOutcome& outcome,
     if (outcome.negative)
         lines << NegativeText(*outcome.negative, captions, lines, w.audioData, w.size);
     lines << UnitNote(lines);
+    const Encoding assumed;
+    if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed))
+        lines << Tr("For an encoder that counts k as 1000, leaving room for the container (%1 frames a second, "
+                    "MP3 audio at %2k): AVI %3, MKV %4, MP4 %5 kbit/s")
+                     .arg(lines.n(assumed.frameRate), lines.n(w.audioBitrate), lines.n((*rates)[0]),
+                          lines.n((*rates)[1]), lines.n((*rates)[2]));
 }
 
 void WriteHdSpace(Lines& lines, const HdSpaceOutcome& outcome, const FieldCaptions<HdSpaceField>& captions) {

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The answer tried as a user tries it: for each clip and container, asks tessaly-bitrate-calc
+# for the video rate in bits a second, encodes a generated noisy clip at that rate with ffmpeg
+# (libx264 two-pass at preset veryfast, audio at the rate given) and checks that the file
+# lands within -1.0 % to +0.25 % of the desired size (1 MB = 1048576 bytes). About a minute of
+# CPU in all.
+#   fits_test.sh PROGRAM
+# Without ffmpeg, or without its libx264 and libmp3lame encoders, the test is skipped (77),
+# unless TESSALY_REQUIRE_ENCODER=1, where that is a failure.
+set -uo pipefail
+program=$1
+low=-1.0 high=0.25
+# minutes, MB, frame rate as ffmpeg takes it and as the command takes it, audio codec and
+# bit/s. TESSALY_FITS_CLIPS replaces them (";" between clips) to try others by hand.
+clips=("1 6 25 25 mp3 128000" "2 25 30000/1001 29.97 mp3 128000")
+[[ -z ${TESSALY_FITS_CLIPS:-} ]] || IFS=';' read -r -a clips <<<"$TESSALY_FITS_CLIPS"
+declare -A encoder_of=([mp3]=libmp3lame [aac]=aac [ac3]=ac3)
+
+missing() {
+    if [[ ${TESSALY_REQUIRE_ENCODER:-} == 1 ]]; then
+        echo "FAIL: $1, and TESSALY_REQUIRE_ENCODER=1"
+        exit 1
+    fi
+    echo "SKIP: $1"
+    exit 77
+}
+command -v ffmpeg >/dev/null || missing "no ffmpeg"
+encoders=$(ffmpeg -hide_banner -encoders 2>/dev/null)
+for encoder in libx264 libmp3lame; do
+    grep -qw "$encoder" <<<"$encoders" || missing "ffmpeg has no $encoder encoder"
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+ff=(nice -n 5 ffmpeg -nostdin -hide_banner -loglevel error -y)
+x264=(-c:v libx264 -preset veryfast -passlogfile "$work/x264")
+passed=0 failed=0
+
+fail() {
+    echo "$1: FAIL: $2"
+    failed=$((failed + 1))
+}
+
+for clip in "${clips[@]}"; do
+    read -r minutes size_mb rate fps codec audio <<<"$clip"
+    seconds=$((minutes * 60))
+    video=(-f lavfi -i "testsrc2=s=480x270:r=$rate:d=$seconds,noise=alls=20:allf=t+u")
+    sound=(-f lavfi -i "anoisesrc=d=$seconds:c=pink:r=48000:a=0.2")
+    desired=$((size_mb * 1048576))
+    answer() {
+        "$program" video --length "$minutes" --audio "$audio" --size "$size_mb" --container "$1" --fps "$fps" \
+            --audio-codec "$codec" --bps --value
+    }
+    # One first pass serves every container: it records the clip's complexity, and each second
+    # pass aims at its own rate.
+    if ! first=$(answer mkv) || ! "${ff[@]}" "${video[@]}" "${x264[@]}" -b:v "$first" -pass 1 -an -f null -; then
+        fail "$minutes min" "the first pass did not run"
+        continue
+    fi
+    for container in avi mkv mp4; do
+        name="$minutes min, $size_mb MB, $fps fps, $codec, $container"
+        if ! bit_s=$(answer "$container"); then
+            fail "$name" "tessaly-bitrate-calc exited with status $?"
+            continue
+        fi
+        out="$work/clip.$container"
+        if ! "${ff[@]}" "${video[@]}" "${sound[@]}" -map 0:v -map 1:a "${x264[@]}" -b:v "$bit_s" -pass 2 \
+            -c:a "${encoder_of[$codec]}" -b:a "$audio" -ac 2 "$out"; then
+            fail "$name" "ffmpeg could not encode at $bit_s bit/s"
+            continue
+        fi
+        bytes=$(stat -c %s "$out")
+        verdict=$(awk -v b="$bytes" -v d="$desired" -v lo="$low" -v hi="$high" 'BEGIN {
+            p = 100 * (b - d) / d; printf "%+.3f %% %s", p, (p >= lo && p <= hi) ? "ok" : "FAIL" }')
+        echo "$name: video $bit_s bit/s, audio $audio bit/s, file $bytes bytes for $desired: $verdict"
+        if [[ $verdict == *ok ]]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+        rm -f "$out"
+    done
+done
+echo "$passed passed, $failed failed"
+((failed == 0))
