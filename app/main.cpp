@@ -2,13 +2,166 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Starts the calculator: one window, shown until it is closed or an Exit button is pressed.
+// The command line is read before the toolkit opens a display, so that --help, --version and a
+// mistyped option answer in a terminal that has none, and a missing display gets one sentence
+// instead of the toolkit's abort.
 #include <QApplication>
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+#ifdef TESSALY_CHECK_X_DISPLAY
+#include <xcb/xcb.h>
+#endif
 
 #include "ui/main_window.h"
 
+namespace {
+
+constexpr char kProgram[] = "tessaly-bitrate";
+
+// The options that QGuiApplication, QApplication and the X11 platform take out of the command
+// line for themselves. The parser must know them to let them through to the toolkit and to
+// tell their values from a stray argument; they stay out of our --help.
+// Qt reads these as "-name value"; the last three also as "-name=value".
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session", "display", "geometry", "title", "icon", "name",
+    "style", "stylesheet", "qmljsdebugger"};
+constexpr int kQtOptionsAlsoJoined = 3;
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+// The Qt option given as -name=value though Qt only reads "-name value", or empty. The parser
+// would take either form, and Qt would then pass over the first.
+QString JoinedValueQtDoesNotRead(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')) || !argument.contains(QLatin1Char('=')))
+            continue;
+        QString name = argument.section(QLatin1Char('='), 0, 0);
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        const auto* const joined = std::end(kQtOptionsWithValue) - kQtOptionsAlsoJoined;
+        if (std::find(std::begin(kQtOptionsWithValue), joined, name) != joined)
+            return name;
+    }
+    return {};
+}
+
+void Say(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+#ifdef Q_OS_LINUX
+// Why the toolkit would find no display to open the window on, in one line that also says what
+// to do, or empty when it will find one or when the platform asked for is not one this knows.
+// `platform` and `display` are the -platform and -display options, empty when not given.
+std::string DisplayProblem(const QString& platform, const QString& display) {
+    QByteArray chosen = platform.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platform.toLocal8Bit();
+    if (chosen.contains(';'))
+        return {};  // a list: the toolkit falls back to the next platform by itself
+    if (const qsizetype colon = chosen.indexOf(':'); colon >= 0)
+        chosen.truncate(colon);  // "xcb:option" names the platform xcb
+    const QByteArray x = display.isEmpty() ? qgetenv("DISPLAY") : display.toLocal8Bit();
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const std::string what_to_do = "set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen for a test";
+    if (chosen.isEmpty()) {
+        if (wayland)
+            return {};  // the toolkit chooses between Wayland and X11 itself
+        chosen = "xcb";
+    }
+    if (chosen != "xcb")
+        return {};
+    if (x.isEmpty())
+        return "no display to open the window on: " + what_to_do;
+#ifdef TESSALY_CHECK_X_DISPLAY
+    // The X11 platform aborts the program when it cannot connect; try first, which costs one
+    // connection to the display.
+    xcb_connection_t* connection = xcb_connect(x.constData(), nullptr);
+    const bool failed = xcb_connection_has_error(connection) != 0;
+    xcb_disconnect(connection);
+    if (failed)
+        return "cannot open the X display \"" + x.toStdString() + "\": " + what_to_do;
+#endif
+    return {};
+}
+#endif
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // Qt's -platform
+    parser.setApplicationDescription(
+        QStringLiteral("Opens the window of the Tessaly Video Bitrate Calculator: the video bitrate that\n"
+                       "makes a film fill a file of a chosen size, the disk space of the intermediate AVI,\n"
+                       "the audio bitrate still affordable, and data units. The same calculations for\n"
+                       "scripts: tessaly-bitrate-calc.\n"
+                       "\n"
+                       "The options of every Qt program work too, such as -platform NAME, -style NAME\n"
+                       "and -display NAME (X11)."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version and exit."));
+    parser.addOptions({help, version});
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString try_help = QStringLiteral("Try '%1 --help'.\n").arg(QLatin1String(kProgram));
+    if (const QString name = JoinedValueQtDoesNotRead(arguments); !name.isEmpty()) {
+        Say(stderr, QStringLiteral("%1: Qt reads the value of -%2 as the next word: -%2 VALUE\n")
+                            .arg(QLatin1String(kProgram), name) +
+                        try_help);
+        return 2;
+    }
+    if (!parser.parse(arguments)) {
+        Say(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), parser.errorText()) + try_help);
+        return 2;
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
+        Say(stderr,
+            QStringLiteral("%1: unexpected argument '%2'\n").arg(QLatin1String(kProgram), extra.first()) +
+                try_help);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        Say(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(kProgram)));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", kProgram, TESSALY_VERSION);
+        return 0;
+    }
+#ifdef Q_OS_LINUX
+    if (const std::string problem =
+            DisplayProblem(parser.value(QStringLiteral("platform")), parser.value(QStringLiteral("display")));
+        !problem.empty()) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, problem.c_str());
+        return 1;
+    }
+#endif
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly Video Bitrate Calculator"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tessaly.BitrateCalculator"));
     tessaly::ui::MainWindow window;
     window.show();

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tessaly developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs the window program from a terminal without a display, as over ssh or from a console:
+# --help and --version answer, a wrong option or argument is refused, Qt's own options pass
+# through to the toolkit, and a missing or unreachable display gets one line and status 1.
+#   options_test.sh PROGRAM VERSION X_CHECK   (X_CHECK is 1 when the program tries DISPLAY)
+set -uf
+program=$1 version=$2 x_check=$3
+failures=0
+nl=$'\n'
+no_display="tessaly-bitrate: no display to open the window on: set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen for a test"
+try_help="Try 'tessaly-bitrate --help'."
+
+# row STATUS "ENVIRONMENT" "ARGUMENTS" "STDOUT" "STDERR": the program runs with no display
+# variables but the ENVIRONMENT given, for at most 3 seconds (status 124 when the window was
+# still open then). An expected text ending in " ..." is a prefix; "*" takes any text (Qt's own
+# remarks about the machine).
+row() {
+    local status=$1 environment=$2 args=$3 want_out=$4 want_err=$5 out err got
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $environment \
+          timeout 3 "$program" $args 2>/tmp/options_test_err.$$)
+    got=$?
+    err=$(</tmp/options_test_err.$$)
+    if [[ $want_out == *" ..." ]]; then out=${out:0:${#want_out}-4}; want_out=${want_out% ...}; fi
+    [[ $want_err == "*" ]] && want_err=$err
+    if [[ $want_err == *" ..." ]]; then err=${err:0:${#want_err}-4}; want_err=${want_err% ...}; fi
+    if [[ $got != "$status" || $out != "$want_out" || $err != "$want_err" ]]; then
+        printf 'FAIL: %s %s\n  status %s, want %s\n  stdout: %s\n  want:   %s\n  stderr: %s\n  want:   %s\n' \
+            "$environment" "$args" "$got" "$status" "$out" "$want_out" "$err" "$want_err"
+        failures=$((failures + 1))
+    fi
+}
+
+# Text in the terminal, no window.
+row 0 "" "--help" "Usage: tessaly-bitrate [options]${nl}Opens the window ..." ""
+row 0 "" "-h" "Usage: tessaly-bitrate [options]${nl}Opens the window ..." ""
+row 0 "" "--version" "tessaly-bitrate $version" ""
+row 0 "" "-v -platform offscreen" "tessaly-bitrate $version" ""
+
+# Usage errors: the message, a pointer to --help, status 2.
+row 2 "" "--frob" "" "tessaly-bitrate: Unknown option 'frob'.${nl}$try_help"
+row 2 "" "-x" "" "tessaly-bitrate: Unknown option 'x'.${nl}$try_help"
+row 2 "" "extra" "" "tessaly-bitrate: unexpected argument 'extra'${nl}$try_help"
+row 2 "" "-platform" "" "tessaly-bitrate: Missing value after '-platform'.${nl}$try_help"
+row 2 "" "-platform=offscreen" "" \
+    "tessaly-bitrate: Qt reads the value of -platform as the next word: -platform VALUE${nl}$try_help"
+
+# No display to open: one line, status 1, however the X11 platform was chosen.
+row 1 "" "" "" "$no_display"
+row 1 "" "-platform xcb" "" "$no_display"
+row 1 "QT_QPA_PLATFORM=xcb" "-style fusion" "" "$no_display"
+
+# Qt's own options reach the toolkit: the window opens off-screen and is still open at 3 s.
+row 124 "" "-platform offscreen -style fusion" "" "*"
+row 124 "" "--platform offscreen -reverse" "" "*"
+row 124 "QT_QPA_PLATFORM=offscreen" "-style=fusion -qwindowtitle Calculator" "" "*"
+
+# A DISPLAY with no X server behind it: the program says so rather than abort.
+if ((x_check)); then
+    free=4713
+    while [[ -e /tmp/.X11-unix/X$free ]] || grep -q "X11-unix/X$free\$" /proc/net/unix; do free=$((free + 1)); done
+    row 1 "DISPLAY=:$free" "" "" "tessaly-bitrate: cannot open the X display \":$free\": set DISPLAY ..."
+    row 1 "" "-platform xcb -display :$free" "" "tessaly-bitrate: cannot open the X display \":$free\": set DISPLAY ..."
+fi
+
+rm -f /tmp/options_test_err.$$
+((failures == 0)) || { echo "$failures failure(s)"; exit 1; }
+echo "all rows passed"
