@@ -3,10 +3,13 @@
 
 #include "ui/main_window.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -70,6 +73,11 @@ MainWindow::MainWindow(QWidget* parent)
         frame->setStyle(classicStyle_);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setStyle(classicStyle_);
+    // Outlines, round marks and the focus are seen in every palette.
+    for (QWidget* control : findChildren<QWidget*>())
+        if (qobject_cast<QRadioButton*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QListWidget*>(control) || qobject_cast<QTabBar*>(control))
+            control->setStyle(classicStyle_);
 
     ColourGrounds(this, palette());
 
