@@ -216,6 +216,15 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
                                      PlatformOutline(palette)}));
         return;
     }
+    // The current tab of the tab strip, while the strip holds the focus: a ring just inside the tab.
+    if (element == CE_TabBarTabLabel && (option->state & State_HasFocus)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        const int inset = 1 + proxy()->pixelMetric(PM_DefaultFrameWidth, option, widget);
+        const QPalette& palette = option->palette;
+        DrawRing(painter, option->rect.adjusted(inset, inset, -inset, -inset), kFocusWidth,
+                 FocusRing(palette, {palette.color(QPalette::Window), palette.color(QPalette::Button)}));
+        return;
+    }
     const int line = option->fontMetrics.height();
     if (element != CE_PushButtonLabel || !button || option->rect.height() >= line) {
         QProxyStyle::drawControl(element, option, painter, widget);
