@@ -211,9 +211,10 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
         unfocused.state &= ~State_HasFocus;
         QProxyStyle::drawControl(element, &unfocused, painter, widget);
         const QPalette& palette = option->palette;
+        // The ring covers the platform's outline and the lit rim inside it, a lighter button face.
         DrawRing(painter, option->rect, kFocusWidth,
                  FocusRing(palette, {palette.color(QPalette::Window), palette.color(QPalette::Button),
-                                     PlatformOutline(palette)}));
+                                     palette.color(QPalette::Button).lighter(160), PlatformOutline(palette)}));
         return;
     }
     // The current tab of the tab strip, while the strip holds the focus: a ring just inside the tab.
