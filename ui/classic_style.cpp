@@ -37,14 +37,13 @@ QColor Outside(const QStyleOption* option, const QWidget* widget) {
 // The outline the platform style gives lists and combo boxes: its page's colour, darkened.
 QColor PlatformOutline(const QPalette& palette) { return palette.color(QPalette::Window).darker(140); }
 
-// The box of a text box, a flat fill's bevel, or the focus ring in its place.
+// The bevel of a text box and, while it holds the focus, the focus ring just inside it, on the
+// box's own ground, the one colour that the ring must stand out from.
 void DrawBox(QPainter* painter, const QStyleOption* option, const QWidget* widget) {
-    const Bevel bevel = BoxBevel(option->palette, Outside(option, widget));
+    DrawSunkenBevel(painter, option->rect, BoxBevel(option->palette, Outside(option, widget)));
     if (option->state & QStyle::State_HasFocus)
-        DrawRing(painter, option->rect, kFocusWidth,
-                 FocusRing(option->palette, {bevel.dark, bevel.light, bevel.shadow, bevel.midlight}));
-    else
-        DrawSunkenBevel(painter, option->rect, bevel);
+        DrawRing(painter, option->rect.adjusted(2, 2, -2, -2), kFocusWidth,
+                 FocusRing(option->palette, {option->palette.color(QPalette::Base)}));
 }
 
 // An option button's round mark: a two-pixel ring seen against the page around it, the box's
