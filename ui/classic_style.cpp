@@ -35,7 +35,9 @@ QColor Outside(const QStyleOption* option, const QWidget* widget) {
 }
 
 // The outline the platform style gives lists and combo boxes: its page's colour, darkened.
-QColor PlatformOutline(const QPalette& palette) { return palette.color(QPalette::Window).darker(140); }
+QColor PlatformOutline(const QPalette& palette) {
+    return palette.color(QPalette::Window).darker(140);
+}
 
 // The bevel of a text box and, while it holds the focus, the focus ring just inside it, on the
 // box's own ground, the one colour that the ring must stand out from.
@@ -147,7 +149,8 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     }
     // A list's one-pixel outline; the focus ring where the list holds the focus.
     if (element == PE_Frame && qobject_cast<const QAbstractItemView*>(widget)) {
-        const QColor outline = Outline(option->palette, option->palette.color(QPalette::Dark), Outside(option, widget));
+        const QColor outline =
+            Outline(option->palette, option->palette.color(QPalette::Dark), Outside(option, widget));
         DrawRing(painter, option->rect, 1,
                  option->state & State_HasFocus
                      ? FocusRing(option->palette, {outline, option->palette.color(QPalette::Base)})
@@ -163,7 +166,8 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     // focus ring.
     if (control == CC_ComboBox) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
-        const QColor outline = Outline(option->palette, PlatformOutline(option->palette), Outside(option, widget));
+        const QColor outline =
+            Outline(option->palette, PlatformOutline(option->palette), Outside(option, widget));
         if (option->state & State_HasFocus)
             DrawRing(painter, option->rect, kFocusWidth,
                      FocusRing(option->palette, {outline, option->palette.color(QPalette::Button),
@@ -211,9 +215,10 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
         QProxyStyle::drawControl(element, &unfocused, painter, widget);
         const QPalette& palette = option->palette;
         // The ring covers the platform's outline and the lit rim inside it, a lighter button face.
-        DrawRing(painter, option->rect, kFocusWidth,
-                 FocusRing(palette, {palette.color(QPalette::Window), palette.color(QPalette::Button),
-                                     palette.color(QPalette::Button).lighter(160), PlatformOutline(palette)}));
+        DrawRing(
+            painter, option->rect, kFocusWidth,
+            FocusRing(palette, {palette.color(QPalette::Window), palette.color(QPalette::Button),
+                                palette.color(QPalette::Button).lighter(160), PlatformOutline(palette)}));
         return;
     }
     // The current tab of the tab strip, while the strip holds the focus: a ring just inside the tab.

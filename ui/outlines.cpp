@@ -38,7 +38,8 @@ QColor Outline(const QPalette& palette, const QColor& own, const QColor& outside
 }
 
 QColor FrameLine(const QPalette& palette) {
-    return Raise(palette, palette.color(QPalette::Dark), palette.color(QPalette::Window), FrameLineContrast());
+    return Raise(palette, palette.color(QPalette::Dark), palette.color(QPalette::Window),
+                 FrameLineContrast());
 }
 
 QColor FocusRing(const QPalette& palette, std::initializer_list<QColor> beneath) {
@@ -46,7 +47,8 @@ QColor FocusRing(const QPalette& palette, std::initializer_list<QColor> beneath)
     for (const QColor& colour : beneath)
         grounds.push_back(ToRgb(colour));
     const Rgb highlight = ToRgb(palette.color(QPalette::Highlight));
-    const Rgb windowText = ToRgb(palette.color(QPalette::WindowText)), text = ToRgb(palette.color(QPalette::Text));
+    const Rgb windowText = ToRgb(palette.color(QPalette::WindowText)),
+              text = ToRgb(palette.color(QPalette::Text));
     return ToQColor(FirstVisible({highlight, windowText, text}, grounds));
 }
 

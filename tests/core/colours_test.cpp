@@ -51,9 +51,9 @@ TEST(FirstVisible, StandsApartFromEveryGround) {
         std::vector<Rgb> beneath;
         Rgb want;
     } cases[] = {
-        {{blue, black}, {page, white}, blue},                   // 3.16 and 3.63
-        {{blue, black}, {page, Rgb{159, 159, 159}}, black},      // blue 1.39 on the grey
-        {{blue}, {black, Rgb{118, 118, 118}}, white},           // neither blue nor black
+        {{blue, black}, {page, white}, blue},                // 3.16 and 3.63
+        {{blue, black}, {page, Rgb{159, 159, 159}}, black},  // blue 1.39 on the grey
+        {{blue}, {black, Rgb{118, 118, 118}}, white},        // neither blue nor black
         {{}, {white}, black},
     };
     for (const auto& c : cases) {

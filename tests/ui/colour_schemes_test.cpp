@@ -79,7 +79,9 @@ int Changed(const QImage& a, const QImage& b, QRect area) {
     return changed;
 }
 
-QRect InWindow(QWidget* window, QWidget* w, QRect r) { return r.translated(w->mapTo(window, QPoint())); }
+QRect InWindow(QWidget* window, QWidget* w, QRect r) {
+    return r.translated(w->mapTo(window, QPoint()));
+}
 
 // The child: opens the window under the desktop's scheme and prints what it measures.
 int Measure() {
@@ -114,8 +116,8 @@ int Measure() {
             const QRect r = w == strip ? InWindow(window.get(), strip, strip->tabRect(strip->currentIndex()))
                                        : InWindow(window.get(), w, w->rect());
             out << "focus " << tab << ":" << w->objectName() << " "
-                << Changed(shots[i], shots[i + 1], r.adjusted(-3, -3, 3, 3)) << " " << 2 * (r.width() + r.height())
-                << "\n";
+                << Changed(shots[i], shots[i + 1], r.adjusted(-3, -3, 3, 3)) << " "
+                << 2 * (r.width() + r.height()) << "\n";
         }
     }
 
@@ -129,16 +131,21 @@ int Measure() {
             if (auto* option = qobject_cast<QRadioButton*>(w)) {
                 QStyleOptionButton style;
                 style.initFrom(option);
-                const QRect mark = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+                const QRect mark =
+                    option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
                 out << (w->isEnabled() ? "mark " : "quiet ") << name << " "
                     << RoundMark(image, InWindow(window.get(), w, mark)) << "\n";
-            } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w)) {
-                out << kind << " " << name << " " << BoxOutline(image, InWindow(window.get(), w, w->rect())) << "\n";
-            } else if (qobject_cast<QGroupBox*>(w)) {  // the left line, half way down, against the page inside
+            } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w) ||
+                       qobject_cast<QComboBox*>(w)) {
+                out << kind << " " << name << " " << BoxOutline(image, InWindow(window.get(), w, w->rect()))
+                    << "\n";
+            } else if (qobject_cast<QGroupBox*>(w)) {
+                // The left line, half way down, against the page inside.
                 const QRect r = InWindow(window.get(), w, w->rect());
                 const QPoint mid(r.left(), r.center().y() + r.height() / 4);
                 out << "frame " << name << " "
-                    << std::max(Contrast(image, mid, mid + QPoint(3, 0)), Contrast(image, mid + QPoint(1, 0), mid + QPoint(3, 0)))
+                    << std::max(Contrast(image, mid, mid + QPoint(3, 0)),
+                                Contrast(image, mid + QPoint(1, 0), mid + QPoint(3, 0)))
                     << "\n";
             }
         }
@@ -160,7 +167,7 @@ int Measure() {
 struct Figures {
     QColor page;
     std::map<QString, std::pair<QString, double>> controls;  // name: kind, contrast
-    std::map<QString, std::pair<int, int>> focus;             // stop: changed pixels, perimeter
+    std::map<QString, std::pair<int, int>> focus;            // stop: changed pixels, perimeter
     bool focusOrder = true;
 };
 
@@ -190,7 +197,8 @@ class ColourSchemesTest : public QObject {
         Figures figures;
         if (!child.waitForFinished(120000) || child.exitCode() != 0)
             return figures;
-        for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+        for (const QString& line :
+             QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
             const QStringList f = line.split(' ');
             if (f[0] == "page")
                 figures.page = QColor(f[1]);
@@ -240,18 +248,22 @@ private slots:
                 if (ratio < tessaly::kVisibleContrast)
                     faint << QString("%1 %2:1").arg(name).arg(ratio, 0, 'f', 2);
             } else if (const double designed = default_.controls.at(name).second; ratio < designed - 0.01) {
-                faint << QString("%1 %2:1, %3:1 in the default window").arg(name).arg(ratio, 0, 'f', 2).arg(designed, 0, 'f', 2);
+                faint << QString("%1 %2:1, %3:1 in the default window")
+                             .arg(name)
+                             .arg(ratio, 0, 'f', 2)
+                             .arg(designed, 0, 'f', 2);
             }
         }
         QStringList unseen;
         for (const auto& [stop, figure] : got.focus)
             if (figure.first < figure.second)
                 unseen << QString("%1 %2 of %3 pixels").arg(stop).arg(figure.first).arg(figure.second);
-        qInfo("%s: marks and outlines at 3:1, %d of %d; focus seen at %lld of %zu stops", qPrintable(scheme), seen,
-              required, qlonglong(got.focus.size()) - unseen.size(), got.focus.size());
+        qInfo("%s: marks and outlines at 3:1, %d of %d; focus seen at %lld of %zu stops", qPrintable(scheme),
+              seen, required, qlonglong(got.focus.size()) - unseen.size(), got.focus.size());
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
         // The first tab's five: the tab strip, the three fields and the Exit bar; every tab's alike.
-        QCOMPARE(std::count_if(got.focus.begin(), got.focus.end(), [](const auto& f) { return f.first.startsWith("0:"); }),
+        QCOMPARE(std::count_if(got.focus.begin(), got.focus.end(),
+                               [](const auto& f) { return f.first.startsWith("0:"); }),
                  5);
         QCOMPARE(got.focus.size(), default_.focus.size());
         QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(", ")));
