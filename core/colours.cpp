@@ -25,6 +25,20 @@ std::uint8_t StepTowards(std::uint8_t channel, std::uint8_t target) {
     return channel;
 }
 
+// The least contrast of `colour` against any of `grounds`.
+double LeastContrast(Rgb colour, std::span<const Rgb> grounds) {
+    double least = 21;
+    for (const Rgb ground : grounds)
+        least = std::min(least, ContrastRatio(colour, ground));
+    return least;
+}
+
+// Black or white, whichever stands further from the nearest of `grounds`.
+Rgb BlackOrWhite(std::span<const Rgb> grounds) {
+    constexpr Rgb black{0, 0, 0}, white{255, 255, 255};
+    return LeastContrast(black, grounds) >= LeastContrast(white, grounds) ? black : white;
+}
+
 }  // namespace
 
 double RelativeLuminance(Rgb colour) {
@@ -43,6 +57,34 @@ Rgb ReadableText(Rgb ground, Rgb preferred) {
         return preferred;
     constexpr Rgb black{0, 0, 0}, white{255, 255, 255};
     return ContrastRatio(ground, black) >= ContrastRatio(ground, white) ? black : white;
+}
+
+double FrameLineContrast() {
+    static const double designed = ContrastRatio({159, 159, 159}, {239, 239, 239});
+    return designed;
+}
+
+double DisabledOutlineContrast() {
+    static const double designed = ContrastRatio({177, 177, 177}, {239, 239, 239});
+    return designed;
+}
+
+Rgb KeepOrRaise(Rgb own, std::initializer_list<Rgb> others, Rgb ground, double least) {
+    if (ContrastRatio(own, ground) >= least)
+        return own;
+    const Rgb* quietest = nullptr;
+    for (const Rgb& other : others)
+        if (const double ratio = ContrastRatio(other, ground);
+            ratio >= least && (!quietest || ratio < ContrastRatio(*quietest, ground)))
+            quietest = &other;
+    return quietest ? *quietest : BlackOrWhite({&ground, 1});
+}
+
+Rgb FirstVisible(std::initializer_list<Rgb> preferred, std::span<const Rgb> grounds, double least) {
+    for (const Rgb colour : preferred)
+        if (LeastContrast(colour, grounds) >= least)
+            return colour;
+    return BlackOrWhite(grounds);
 }
 
 Rgb SetApart(Rgb page, Rgb text) {

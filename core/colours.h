@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 
 namespace tessaly {
 
@@ -19,6 +21,10 @@ struct Rgb {
 
 // The least contrast that WCAG 2.1 AA asks of ordinary text.
 inline constexpr double kReadableContrast = 4.5;
+
+// The least contrast WCAG 2.1 asks of what shows a control or its state (an outline, a round mark, the
+// focus) against the colours beside it.
+inline constexpr double kVisibleContrast = 3.0;
 
 // WCAG 2's relative luminance: black 0, white 1, {128, 128, 128} about 0.216.
 double RelativeLuminance(Rgb colour);
@@ -37,5 +43,25 @@ Rgb ReadableText(Rgb ground, Rgb preferred);
 // apart from the page as the light grey {224, 224, 224} stands from the light page {239, 239, 239}.
 // {239, 239, 239} towards black gives {224, 224, 224}; black towards white gives {21, 21, 21}.
 Rgb SetApart(Rgb page, Rgb text);
+
+// How far the lines that only decorate stand from the page in the default light window, the least
+// any palette may show them: a frame's line, {159, 159, 159} on the page {239, 239, 239}, 2.30:1; the
+// outline of a disabled box, {177, 177, 177} on the page, 1.86:1.
+double FrameLineContrast();
+double DisabledOutlineContrast();
+
+// `own` where it stands `least`:1 or more from `ground`; otherwise the one of `others` that does with
+// the least contrast to spare, so that a line changes no more than it must; where none does, black or
+// white, whichever stands further from `ground`. On the page {239, 239, 239}, at 3:1: {118, 118, 118}
+// (3.95) stays; {159, 159, 159} (2.30) with the others {184, 184, 184} (1.73), {118, 118, 118} and
+// black gives {118, 118, 118}.
+Rgb KeepOrRaise(Rgb own, std::initializer_list<Rgb> others, Rgb ground, double least = kVisibleContrast);
+
+// The first of `preferred` that stands `least`:1 or more from every one of `grounds`; where none
+// does, black or white, whichever stands further from the nearest of them. A focus ring drawn over
+// the light page {239, 239, 239} and a mid grey {159, 159, 159}: of the blue {48, 140, 198} (1.39 from
+// the grey) and black, black.
+Rgb FirstVisible(std::initializer_list<Rgb> preferred, std::span<const Rgb> grounds,
+                 double least = kVisibleContrast);
 
 }  // namespace tessaly

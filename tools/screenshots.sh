@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of each of the window's four tabs from the real program under Xvfb and
 # writes them to docs/, for the README: once in the default light palette and once in a dark
-# one, KDE's Breeze Dark, which the program reads from a KDE colour scheme as on a KDE desktop.
-# Needs xvfb, xdotool and imagemagick (for import).
+# one, KDE's Breeze Dark, which the program reads from a KDE colour scheme as on a KDE desktop;
+# then the Audio and HD Space tab once more in a black high-contrast scheme. The schemes are the
+# tests' own, in tests/ui/schemes. Needs xvfb, xdotool and imagemagick (for import).
 #   tools/screenshots.sh [path/to/tessaly-bitrate]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,31 +14,19 @@ program=$(realpath "${1:-build/app/tessaly-bitrate}")
 [[ -x $program ]] || { echo "no program at $program; build it first (./dev test)" >&2; exit 1; }
 mkdir -p docs
 
-# Breeze Dark's colours, in the form of KDE's kdeglobals: the page, the buttons and the tooltips
-# share theirs; text boxes and lists are darker, selections blue.
-dark=$(mktemp -d)
-trap 'rm -rf "$dark"' EXIT
-{
-    for group in Button Tooltip Window; do
-        printf '[Colors:%s]\nBackgroundNormal=49,54,59\nForegroundNormal=239,240,241\n' "$group"
-    done
-    printf '[Colors:View]\nBackgroundNormal=35,38,41\nBackgroundAlternate=49,54,59\nForegroundNormal=239,240,241\n'
-    printf '[Colors:Selection]\nBackgroundNormal=61,174,233\nForegroundNormal=239,240,241\n'
-} > "$dark/kdeglobals"
-
-export TESSALY_PROGRAM=$program TESSALY_DARK=$dark
+export TESSALY_PROGRAM=$program TESSALY_SCHEMES=$PWD/tests/ui/schemes
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     set -euo pipefail
-    # Starts the program with the environment given, clicks through its tabs and takes each one,
-    # named with the suffix given; the light run also takes a tooltip.
+    # Starts the program with the environment given, clicks through the tabs given (0 to 3) and
+    # takes each one, named with the suffix given; the light run also takes a tooltip.
     shoot() {
-        local suffix=$1; shift
+        local suffix=$1 tabs=$2; shift 2
         env LC_ALL=C.UTF-8 "$@" "$TESSALY_PROGRAM" & pid=$!
         window=$(xdotool search --sync --name "^Tessaly Video Bitrate Calculator$" | head -1)
         sleep 1
         eval "$(xdotool getwindowgeometry --shell "$window")"
         names=(bitrate-calculator audio-and-hd-space data-conversion info)
-        for tab in 0 1 2 3; do
+        for tab in $tabs; do
             # The four tabs share the strip evenly; click the middle of each caption.
             xdotool mousemove --window "$window" $(( (2 * tab + 1) * WIDTH / 8 )) 10 click 1
             sleep 0.5
@@ -61,5 +50,7 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
         import -window root -crop "$(( right - X ))x${HEIGHT}+${X}+${Y}" +repage docs/working-tooltip.png
         echo docs/working-tooltip.png
     }
-    shoot ""
-    shoot -dark XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$TESSALY_DARK"'
+    kde=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5)
+    shoot "" "0 1 2 3"
+    shoot -dark "0 1 2 3" "${kde[@]}" XDG_CONFIG_HOME="$TESSALY_SCHEMES/breeze-dark"
+    shoot -high-contrast 1 "${kde[@]}" XDG_CONFIG_HOME="$TESSALY_SCHEMES/high-contrast-black"'

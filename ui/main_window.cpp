@@ -3,10 +3,13 @@
 
 #include "ui/main_window.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -58,8 +61,9 @@ MainWindow::MainWindow(QWidget* parent)
     // keystroke repaints neither a rounded frame nor the frames, lines and page beneath the fields
     // it changed. Frames are etched lines on the page's own colour, so the opaque labels inside
     // them match their ground. Buttons keep their look, except that a caption is never cut. The
-    // style is the window's last child, so it outlives every control drawn with it; the other
-    // controls inside a frame keep the application's style.
+    // style is the window's last child, so it outlives every control drawn with it. Option
+    // buttons, the list, the combo box and the tab strip keep the application's look but for
+    // their outlines, round marks and focus, which are seen in every palette.
     classicStyle_ = new ClassicStyle(style()->name());
     classicStyle_->setParent(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
@@ -70,6 +74,10 @@ MainWindow::MainWindow(QWidget* parent)
         frame->setStyle(classicStyle_);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setStyle(classicStyle_);
+    for (QWidget* control : findChildren<QWidget*>())
+        if (qobject_cast<QRadioButton*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QListWidget*>(control) || qobject_cast<QTabBar*>(control))
+            control->setStyle(classicStyle_);
 
     ColourGrounds(this, palette());
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <qdrawutil.h>
 
@@ -126,7 +127,8 @@ private slots:
     }
 
     // A frame has no fill: the opaque result label inside it sits on the same colour as the
-    // frame's inside around it, and the option buttons inside a frame keep the application's look.
+    // frame's inside around it, and the option buttons inside a frame keep the application's
+    // layout: only their round mark is the window's own.
     void framesShowThePageThrough() {
         window = OpenWindow();
         QVERIFY(window);
@@ -142,7 +144,11 @@ private slots:
 
         auto* option1 = find<QRadioButton>("Option1");
         QVERIFY(option1);
-        QCOMPARE(option1->style(), QApplication::style());
+        QStyleOptionButton button;
+        button.initFrom(option1);
+        for (const auto element : {QStyle::SE_RadioButtonIndicator, QStyle::SE_RadioButtonContents})
+            QCOMPARE(option1->style()->subElementRect(element, &button, option1),
+                     QApplication::style()->subElementRect(element, &button, option1));
         QVERIFY(frame3->style() != QApplication::style());
     }
 };

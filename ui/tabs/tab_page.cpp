@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "ui/widgets/design.h"
+#include "ui/widgets/outlines.h"
 
 namespace tessaly::ui {
 
@@ -20,7 +21,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         for (const Stroke& stroke : strokes) {
-            QPen pen(palette().color(stroke.color), stroke.width);
+            // The dark lines of the etched rectangles are seen in every palette.
+            QPen pen(stroke.color == QPalette::Dark ? FrameLine(palette()) : palette().color(stroke.color),
+                     stroke.width);
             pen.setCapStyle(Qt::FlatCap);
             if (stroke.dotted)
                 pen.setStyle(Qt::DotLine);

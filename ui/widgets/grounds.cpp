@@ -12,10 +12,6 @@
 
 namespace tessaly::ui {
 
-namespace {
-
-const char* const kGroundProperty = "tessalyGround";
-
 Rgb ToRgb(const QColor& colour) {
     const QRgb rgb = colour.rgb();
     return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
@@ -23,6 +19,10 @@ Rgb ToRgb(const QColor& colour) {
 }
 
 QColor ToQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
+
+namespace {
+
+const char* const kGroundProperty = "tessalyGround";
 
 Rgb GroundColour(Ground ground, const QPalette& palette) {
     const Rgb page = ToRgb(palette.color(QPalette::Window));

@@ -7,10 +7,18 @@
 // which always reads at 4.5:1 or better.
 #pragma once
 
+#include <QColor>
+
+#include "core/colours.h"
+
 class QPalette;
 class QWidget;
 
 namespace tessaly::ui {
+
+// A Qt colour as the colour arithmetic takes it, and back; alpha is dropped.
+Rgb ToRgb(const QColor& colour);
+QColor ToQColor(Rgb colour);
 
 enum class Ground {
     // Light grey {224, 224, 224} under results and notes; in a dark palette a shade of the page
