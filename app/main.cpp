@@ -29,10 +29,22 @@ constexpr char kProgram[] = "tessaly-bitrate";
 // line for themselves. The parser must know them to let them through to the toolkit and to
 // tell their values from a stray argument; they stay out of our --help.
 // Qt reads these as "-name value"; the last three also as "-name=value".
-constexpr const char* kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "display", "geometry", "title", "icon", "name",
-    "style", "stylesheet", "qmljsdebugger"};
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "qwindowicon",
+                                               "qwindowtitle",
+                                               "session",
+                                               "display",
+                                               "geometry",
+                                               "title",
+                                               "icon",
+                                               "name",
+                                               "style",
+                                               "stylesheet",
+                                               "qmljsdebugger"};
 constexpr int kQtOptionsAlsoJoined = 3;
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 
@@ -53,9 +65,7 @@ QString JoinedValueQtDoesNotRead(const QStringList& arguments) {
     return {};
 }
 
-void Say(FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
+void Say(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
 #ifdef Q_OS_LINUX
 // Why the toolkit would find no display to open the window on, in one line that also says what

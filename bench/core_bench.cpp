@@ -39,17 +39,42 @@ struct TextSet {
 
 const std::vector<TextSet>& TextSets() {
     static const std::vector<TextSet> sets = {
-        {"integers", {{"827", "827"}, {"700", "700"}, {"1700", "1700"}, {"100", "100"}, {"5872025600", "5872025600"},
-                      {"-5", "-5"}, {"0", "0"}, {"734003200", "734003200"}}},
-        {"decimals", {{"683.5", "683.5"}, {"0.333333333333333", "0.333333333333333"}, {"172.266", "172.266"},
-                      {"5.46875", "5.46875"}, {".5", ".5"}, {"0.68359375", "0.68359375"}, {"1098.6", "1098.6"},
-                      {"-12.25", "-12.25"}}},
-        {"exponents", {{"1e3", "1e3"}, {"9.31322574615479E-10", "9.31322574615479E-10"}, {"1E+15", "1E+15"},
-                       {"6.02214076e23", "6.02214076e23"}, {"2.5e-5", "2.5e-5"}, {"1E-05", "1E-05"},
-                       {"9.00719925474099E+15", "9.00719925474099E+15"}, {"-3e100", "-3e100"}}},
-        {"grouped", {{"1,024", "1024"}, {"5,872,025,600", "5872025600"}, {"1,234,567.89", "1234567.89"},
-                     {"734,003,200", "734003200"}, {"10,000", "10000"}, {"-1,700", "-1700"},
-                     {"999,999,999,999", "999999999999"}, {"65,536.5", "65536.5"}}},
+        {"integers",
+         {{"827", "827"},
+          {"700", "700"},
+          {"1700", "1700"},
+          {"100", "100"},
+          {"5872025600", "5872025600"},
+          {"-5", "-5"},
+          {"0", "0"},
+          {"734003200", "734003200"}}},
+        {"decimals",
+         {{"683.5", "683.5"},
+          {"0.333333333333333", "0.333333333333333"},
+          {"172.266", "172.266"},
+          {"5.46875", "5.46875"},
+          {".5", ".5"},
+          {"0.68359375", "0.68359375"},
+          {"1098.6", "1098.6"},
+          {"-12.25", "-12.25"}}},
+        {"exponents",
+         {{"1e3", "1e3"},
+          {"9.31322574615479E-10", "9.31322574615479E-10"},
+          {"1E+15", "1E+15"},
+          {"6.02214076e23", "6.02214076e23"},
+          {"2.5e-5", "2.5e-5"},
+          {"1E-05", "1E-05"},
+          {"9.00719925474099E+15", "9.00719925474099E+15"},
+          {"-3e100", "-3e100"}}},
+        {"grouped",
+         {{"1,024", "1024"},
+          {"5,872,025,600", "5872025600"},
+          {"1,234,567.89", "1234567.89"},
+          {"734,003,200", "734003200"},
+          {"10,000", "10000"},
+          {"-1,700", "-1700"},
+          {"999,999,999,999", "999999999999"},
+          {"65,536.5", "65536.5"}}},
     };
     return sets;
 }
@@ -60,7 +85,8 @@ bool ReadersAgree(const TextSet& set) {
         double expected = 0;
         const auto [end, ec] = std::from_chars(c.plain.data(), c.plain.data() + c.plain.size(), expected);
         const NumberResult read = FieldToNumber(c.typed, kSeparators);
-        if (ec != std::errc() || end != c.plain.data() + c.plain.size() || !read.ok() || read.value != expected)
+        if (ec != std::errc() || end != c.plain.data() + c.plain.size() || !read.ok() ||
+            read.value != expected)
             return false;
     }
     return true;
@@ -91,7 +117,8 @@ void ReadWithFromChars(benchmark::State& state, const TextSet* set) {
 // random significand, both signs, and the integers and fractions the calculators write.
 const std::vector<double>& Doubles() {
     static const std::vector<double> values = [] {
-        std::vector<double> v = {827, 94, 606, 1704, 135, 128, 5872025600, 5.46875, 0.68359375, 1.0 / 3, 683.5};
+        std::vector<double> v = {827,        94,      606,        1704,    135,  128,
+                                 5872025600, 5.46875, 0.68359375, 1.0 / 3, 683.5};
         std::mt19937_64 random(20240601);
         std::uniform_real_distribution<double> significand(1, 10);
         for (int exponent = -300; exponent <= 300; exponent += 7) {
@@ -115,8 +142,8 @@ void WriteWithToChars(benchmark::State& state) {
     std::array<char, 32> buffer{};
     for (auto _ : state) {
         for (double x : Doubles()) {
-            benchmark::DoNotOptimize(
-                std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, 14));
+            benchmark::DoNotOptimize(std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                                   std::chars_format::scientific, 14));
             benchmark::ClobberMemory();
         }
     }

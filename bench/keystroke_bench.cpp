@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "ratios.h"
-#include "ui/widgets/classic_style.h"
 #include "ui/main_window.h"
+#include "ui/widgets/classic_style.h"
 
 namespace tessaly::bench {
 namespace {
@@ -112,7 +112,7 @@ bool SelectUnit(QWidget* window, const char* unit) {
     if (!list)
         return false;
     const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
-                                                      QString::fromLatin1(unit), 1, Qt::MatchExactly);
+                                                       QString::fromLatin1(unit), 1, Qt::MatchExactly);
     if (found.isEmpty())
         return false;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found.front()).center());
@@ -123,26 +123,35 @@ std::vector<Comparison> Register(ui::MainWindow& window, QLineEdit& bare, QLineE
     constexpr int kStrokes = 4000;  // even, so each field ends with the text it started with
     std::vector<Comparison> comparisons;
     benchmark::RegisterBenchmark(kBare, [&bare](benchmark::State& state) { TypeInto(state, &bare); })
-        ->UseManualTime()->Iterations(kStrokes)->Unit(benchmark::kMicrosecond);
+        ->UseManualTime()
+        ->Iterations(kStrokes)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(kBareSameLook,
                                  [&bareSameLook](benchmark::State& state) { TypeInto(state, &bareSameLook); })
-        ->UseManualTime()->Iterations(kStrokes)->Unit(benchmark::kMicrosecond);
+        ->UseManualTime()
+        ->Iterations(kStrokes)
+        ->Unit(benchmark::kMicrosecond);
     for (const Field& f : kFields) {
         const std::string name = std::string("keystroke/") + f.name;
-        benchmark::RegisterBenchmark(name.c_str(), [&window, f](benchmark::State& state) {
-            ShowTab(window.tabs(), f.tab);
-            auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(f.name));
-            if (field && f.unit) {
-                // The number first: choosing a unit for an empty field would rightly ask for one.
-                field->selectAll();
-                QTest::keyClicks(field, "700");
-                if (!SelectUnit(&window, f.unit)) {
-                    state.SkipWithError("the unit list is missing or has no such unit");
-                    return;
+        benchmark::RegisterBenchmark(
+            name.c_str(),
+            [&window, f](benchmark::State& state) {
+                ShowTab(window.tabs(), f.tab);
+                auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(f.name));
+                if (field && f.unit) {
+                    // The number first: choosing a unit for an empty field would rightly ask for one.
+                    field->selectAll();
+                    QTest::keyClicks(field, "700");
+                    if (!SelectUnit(&window, f.unit)) {
+                        state.SkipWithError("the unit list is missing or has no such unit");
+                        return;
+                    }
                 }
-            }
-            TypeInto(state, field);
-        })->UseManualTime()->Iterations(kStrokes)->Unit(benchmark::kMicrosecond);
+                TypeInto(state, field);
+            })
+            ->UseManualTime()
+            ->Iterations(kStrokes)
+            ->Unit(benchmark::kMicrosecond);
         comparisons.push_back({name, kBare, "median_us", 1.5});
         comparisons.push_back({name, kBare, "p99_us", 0});
         comparisons.push_back({name, kBareSameLook, "median_us", 0});

@@ -91,7 +91,8 @@ int RunAndCompare(int argc, char** argv, const std::vector<Comparison>& comparis
             std::printf("%-44s %-30s %7.2fx %8s\n", what.c_str(), c.baseline.c_str(), ratio, "-");
     }
     if (missed)
-        std::printf("A ratio above its target is marked MISSED; rerun on a quiet machine before profiling.\n");
+        std::printf(
+            "A ratio above its target is marked MISSED; rerun on a quiet machine before profiling.\n");
     return reporter.failed() ? 1 : 0;
 }
 

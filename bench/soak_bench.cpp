@@ -21,11 +21,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <unistd.h>
 #include <vector>
 
 #include "ui/main_window.h"

@@ -41,7 +41,8 @@ void Count(const QWidget* parent, std::map<std::string, int>& kinds) {
         const auto* widget = qobject_cast<const QWidget*>(child);
         if (!widget || widget->isWindow())
             continue;
-        const bool tabWidgetPart = qobject_cast<const QTabBar*>(widget) && qobject_cast<const QTabWidget*>(parent);
+        const bool tabWidgetPart =
+            qobject_cast<const QTabBar*>(widget) && qobject_cast<const QTabWidget*>(parent);
         if (!tabWidgetPart && !widget->objectName().startsWith(QLatin1String("qt_")))
             ++kinds[Kind(widget)];
         if (!IsComposite(widget))

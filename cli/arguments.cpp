@@ -9,9 +9,7 @@ namespace tessaly::cli {
 
 namespace {
 
-std::string Dashed(std::string_view name) {
-    return "--" + std::string(name);
-}
+std::string Dashed(std::string_view name) { return "--" + std::string(name); }
 
 }  // namespace
 
@@ -46,8 +44,8 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::span<const
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
-        const auto option = std::find_if(known.begin(), known.end(),
-                                     [name](const OptionKind& k) { return k.name == name; });
+        const auto option =
+            std::find_if(known.begin(), known.end(), [name](const OptionKind& k) { return k.name == name; });
         if (option == known.end())
             throw UsageError{"unknown option " + Dashed(name)};
         if (parsed.has(name))

@@ -38,7 +38,8 @@ Input<Field> Option(const Arguments& args, Field field, std::string_view name) {
 
 template <typename Field>
 const Input<Field>& InputFor(std::span<const Input<Field>> inputs, Field field) {
-    return *std::find_if(inputs.begin(), inputs.end(), [field](const auto& input) { return input.field == field; });
+    return *std::find_if(inputs.begin(), inputs.end(),
+                         [field](const auto& input) { return input.field == field; });
 }
 
 // Words the core's verdict on a run that gave no result.
@@ -65,7 +66,8 @@ ValueError Explain(const Verdict<Field>& verdict, std::span<const Input<Field>> 
 // Words the core's verdict on why a completed run shows a negative figure; empty for none.
 // `container` says that the container's own bytes were taken from the size too.
 template <typename Field>
-std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs, bool container = false) {
+std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs,
+                    bool container = false) {
     if (!verdict.negative)
         return {};
     switch (verdict.negative->cause) {
@@ -73,19 +75,21 @@ std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>>
         return "warning: " + InputFor(inputs, *verdict.negative->field).name +
                " is negative, so the results are not those of a real film";
     case NegativeCause::AudioExceedsSize:
-        return container ? "warning: the audio and the container's own bytes need more than the desired size, "
-                           "so the video's share is negative"
-                         : "warning: the audio alone needs more than the desired size, so the video's share is "
-                           "negative";
+        return container
+                   ? "warning: the audio and the container's own bytes need more than the desired size, "
+                     "so the video's share is negative"
+                   : "warning: the audio alone needs more than the desired size, so the video's share is "
+                     "negative";
     case NegativeCause::AviSmallerThanWav:
         return "warning: the AVI is smaller than the WAV audio it is said to hold, so its video share is "
                "negative and the audio bitrate too high";
     case NegativeCause::VideoExceedsSize:
         break;
     }
-    return container ? "warning: the video in the AVI and the container's own bytes need more than the desired "
-                       "size, so no audio fits"
-                     : "warning: the video in the AVI alone needs more than the desired size, so no audio fits";
+    return container
+               ? "warning: the video in the AVI and the container's own bytes need more than the desired "
+                 "size, so no audio fits"
+               : "warning: the video in the AVI alone needs more than the desired size, so no audio fits";
 }
 
 template <typename Outcome, typename Field>
@@ -132,14 +136,14 @@ Exact ReadExact(const Arguments& args, bool aviOnly) {
     if (args.has("container")) {
         exact.encoding.container = ContainerNamed(args.get("container"));
         if (!exact.encoding.container || (aviOnly && exact.encoding.container != Container::Avi))
-            throw UsageError{"--container takes " + std::string(aviOnly ? "avi" : "avi, mkv or mp4") + ", not \"" +
-                             std::string(args.get("container")) + "\""};
+            throw UsageError{"--container takes " + std::string(aviOnly ? "avi" : "avi, mkv or mp4") +
+                             ", not \"" + std::string(args.get("container")) + "\""};
     }
     if (args.has("audio-codec")) {
         const std::optional<AudioCodec> codec = AudioCodecNamed(args.get("audio-codec"));
         if (!codec)
-            throw UsageError{"--audio-codec takes mp3, aac or ac3, not \"" + std::string(args.get("audio-codec")) +
-                             "\""};
+            throw UsageError{"--audio-codec takes mp3, aac or ac3, not \"" +
+                             std::string(args.get("audio-codec")) + "\""};
         exact.encoding.audioCodec = *codec;
     }
     if (args.has("fps")) {
@@ -163,13 +167,14 @@ Report RunFittedVideo(const Exact& exact, std::span<const Input<VideoBitrateFiel
          exact.key("video_bitrate_kbit_s", "video_bitrate_bit_s", true), outcome.videoBitrate},
         {"", "", "", exact.key("video_bitrate_kbit_s", "video_bitrate_bit_s", false),
          exact.bits() ? outcome.videoKbit : outcome.videoBits, true},
-        {"total audio data", ApproximateText(outcome.audioMB, 2), kMegabytes, "audio_data_mb", outcome.audioMB},
+        {"total audio data", ApproximateText(outcome.audioMB, 2), kMegabytes, "audio_data_mb",
+         outcome.audioMB},
     };
     if (exact.encoding.container)
         report.results.push_back({"container data", ApproximateText(outcome.containerMB, 2), kMegabytes,
                                   "container_data_mb", outcome.containerMB});
-    report.results.push_back(
-        {"total video data", ApproximateText(outcome.videoMB, 2), kMegabytes, "video_data_mb", outcome.videoMB});
+    report.results.push_back({"total video data", ApproximateText(outcome.videoMB, 2), kMegabytes,
+                              "video_data_mb", outcome.videoMB});
     report.warning = Warning<F>(outcome, inputs, exact.encoding.container.has_value());
     return report;
 }
@@ -188,7 +193,8 @@ Report RunVideo(const Arguments& args) {
     const VideoBitrateWorking& w = outcome.working;
     Report report;
     report.results = {
-        {"video bitrate", outcome.texts->videoBitrate, kKbitPerSecond, "video_bitrate_kbit_s", w.videoBitrate},
+        {"video bitrate", outcome.texts->videoBitrate, kKbitPerSecond, "video_bitrate_kbit_s",
+         w.videoBitrate},
         {"", "", "", "video_bitrate_bit_s", KbitToBits(w.videoBitrate), true},
         {"total audio data", outcome.texts->audioData, kMegabytes, "audio_data_mb", w.audioData},
         {"total video data", outcome.texts->videoData, kMegabytes, "video_data_mb", w.videoData},
@@ -208,8 +214,9 @@ Report RunHdSpace(const Arguments& args) {
     }
     const Exact exact = ReadExact(args, true);
     if (exact.on) {
-        const FittedSpaceOutcome fitted = CalcFittedHdSpace(inputs[0].text, inputs[1].text, audio,
-                                                            args.get("audio"), exact.unit, exact.encoding, kSeparators);
+        const FittedSpaceOutcome fitted =
+            CalcFittedHdSpace(inputs[0].text, inputs[1].text, audio, args.get("audio"), exact.unit,
+                              exact.encoding, kSeparators);
         Check<FittedSpaceOutcome, F>(fitted, inputs);
         Report report;
         report.results = {{"space required on hard drive", NumberToText(fitted.spaceRequired), kMegabytes,
@@ -302,7 +309,8 @@ std::string UnitNames() {
 DataUnit UnitNamed(std::string_view name) {
     if (const auto unit = DataUnitNamed(name))
         return *unit;
-    throw UsageError{"unknown unit \"" + std::string(name) + "\" (see 'tessaly-bitrate-calc convert --help')"};
+    throw UsageError{"unknown unit \"" + std::string(name) +
+                     "\" (see 'tessaly-bitrate-calc convert --help')"};
 }
 
 Report RunConvert(const Arguments& args) {
@@ -337,8 +345,9 @@ constexpr HelpEntry kVideoEntries[] = {
     {"length", "MIN", "the film's length in minutes"},
     {"audio", "RATE", "the audio bitrate in kbit/s (1 kbit = 1024 bits), or in bit/s with --bps"},
     {"size", "MB", "the desired file size in MB (1 MB = 1048576 bytes)"},
-    {"container", "avi|mkv|mp4", "leave room for the file's own bytes: headers, index and a cost\n"
-                                 "for every video and audio frame"},
+    {"container", "avi|mkv|mp4",
+     "leave room for the file's own bytes: headers, index and a cost\n"
+     "for every video and audio frame"},
     {"fps", "RATE", "video frames a second with --container (25, 23.976, 29.97, ...); 25"},
     {"audio-codec", "mp3|aac|ac3", "audio frames of this codec at 48 kHz with --container; mp3"},
     {"bps", "", "rates in bits a second, as encoders read them (ffmpeg -b:v, -b:a)"},
@@ -367,9 +376,10 @@ constexpr HelpEntry kAudioEntries[] = {
     {"wav", "48", "the AVI holds WAV audio sampled at 48 kHz (the default)"},
     {"wav", "44.1", "the AVI holds WAV audio sampled at 44.1 kHz"},
     {"no-wav", "", "the AVI holds no WAV audio"},
-    {"container", "avi|mkv|mp4", "the finished file's container: leave room for its own bytes,\n"
-                                 "and take the AVI's own bytes (one WAV chunk a video frame)\n"
-                                 "from its size"},
+    {"container", "avi|mkv|mp4",
+     "the finished file's container: leave room for its own bytes,\n"
+     "and take the AVI's own bytes (one WAV chunk a video frame)\n"
+     "from its size"},
     {"fps", "RATE", "video frames a second with --container; 25"},
     {"audio-codec", "mp3|aac|ac3", "the finished file's audio at 48 kHz, with --container; mp3"},
     {"bps", "", "the answer and the suggestion in bits a second, as encoders read them"},
@@ -390,11 +400,13 @@ constexpr Command kCommands[] = {
      "With --container or --bps the audio is not rounded to whole MB, and the answer is\n"
      "rounded down, so that the file stays under the desired size.",
      kVideoEntries, false, RunVideo},
-    {"hd-space", "--length MIN --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] [--value | --json]",
+    {"hd-space",
+     "--length MIN --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] [--value | --json]",
      "The disk space that the intermediate AVI takes, with uncompressed WAV audio or audio of\n"
      "a given bitrate. With --container or --bps it is worked exactly and rounded up.",
      kHdSpaceEntries, false, RunHdSpace},
-    {"audio", "--length MIN --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] [ENCODING] [--value | --json]",
+    {"audio",
+     "--length MIN --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] [ENCODING] [--value | --json]",
      "The audio bitrate still affordable once the encoded AVI exists, and the largest standard\n"
      "bitrate that does not exceed it. With --container or --bps the sizes are taken exactly\n"
      "and the answer is rounded down.",
@@ -444,9 +456,7 @@ std::vector<OptionKind> Command::options() const {
     return kinds;
 }
 
-std::span<const Command> Commands() {
-    return kCommands;
-}
+std::span<const Command> Commands() { return kCommands; }
 
 std::string GeneralUsage() {
     std::string text;

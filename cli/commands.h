@@ -50,7 +50,7 @@ struct Command {
     std::string_view synopsis;  // what follows the name in the usage line
     std::string_view summary;   // what the command answers, for its help
     std::span<const HelpEntry> entries;
-    bool takesUnits;            // its operands and --to name data units
+    bool takesUnits;  // its operands and --to name data units
     Report (*run)(const Arguments& args);
 
     // "usage: tessaly-bitrate-calc video --length MIN ...", ending in a newline.

@@ -99,8 +99,8 @@ int Run(const std::vector<std::string_view>& argv) {
         return Write(stdout, std::string(kProgram).append(" " TESSALY_VERSION "\n")) ? 0 : 1;
 
     const auto commands = Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [name](const Command& c) { return c.name == name; });
+    const auto command =
+        std::find_if(commands.begin(), commands.end(), [name](const Command& c) { return c.name == name; });
     if (command == commands.end())
         return UsageFailure({name.starts_with("-") ? "unknown option " + std::string(name)
                                                    : "unknown command \"" + std::string(name) + "\""},

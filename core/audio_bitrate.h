@@ -24,14 +24,14 @@ enum class AudioBitrateField { Length, AviSize, DesiredSize };
 // leaves its values 0. Sizes in MB.
 struct AudioBitrateWorking {
     WavAudio wav = WavAudio::None;  // the WAV audio the run assumed
-    double length = 0;       // min
-    double seconds = 0;      // length x 60
-    double wavRate = 0;      // kB/s, 0 without WAV audio
-    double wavSize = 0;      // seconds x WAV rate / 1024
+    double length = 0;              // min
+    double seconds = 0;             // length x 60
+    double wavRate = 0;             // kB/s, 0 without WAV audio
+    double wavSize = 0;             // seconds x WAV rate / 1024
     double aviSize = 0;
-    double videoSize = 0;    // AVI size - WAV size
+    double videoSize = 0;  // AVI size - WAV size
     double desiredSize = 0;
-    double room = 0;         // desired size - video size
+    double room = 0;          // desired size - video size
     double bitrateExact = 0;  // kbit/s: room x 8 x 1024 / seconds
     double bitrate = 0;       // rounded to whole kbit/s
 };

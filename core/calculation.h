@@ -27,7 +27,8 @@ struct Message {
 };
 
 // What the bitrate and space calculators show for a division by zero.
-inline constexpr Message kPositiveNumberMessage{"Pleast enter a positive number.", "You must enter a number."};
+inline constexpr Message kPositiveNumberMessage{"Pleast enter a positive number.",
+                                                "You must enter a number."};
 
 // Why a run stopped without a result, and which field is to blame.
 enum class StopReason {
@@ -182,7 +183,8 @@ private:
     static StopReason ReasonFor(CalcFailure failure, std::string_view text) {
         if (failure == CalcFailure::Overflow)
             return StopReason::TooLarge;
-        return text.find_first_not_of(' ') == std::string_view::npos ? StopReason::Empty : StopReason::NotANumber;
+        return text.find_first_not_of(' ') == std::string_view::npos ? StopReason::Empty
+                                                                     : StopReason::NotANumber;
     }
 
     bool underflowed(Field field) const {
@@ -200,7 +202,8 @@ private:
             const double magnitude = std::fabs(read_[i].value);
             if (magnitude > 0 && std::fabs(std::log10(magnitude)) > furthest) {
                 furthest = std::fabs(std::log10(magnitude));
-                culprit = Stop<Field>{magnitude >= 1 ? StopReason::TooLarge : StopReason::TooSmall, read_[i].field};
+                culprit =
+                    Stop<Field>{magnitude >= 1 ? StopReason::TooLarge : StopReason::TooSmall, read_[i].field};
             }
         }
         return culprit;

@@ -39,7 +39,8 @@ constexpr double kWav44kHzBytes = 44100 * 4;
 // The container's bytes, checked step by step; none without a container. `wavChunks` counts
 // one audio chunk per video frame instead of the codec's frames.
 template <typename Field>
-double CheckedContainerBytes(Calculation<Field>& s, const Encoding& encoding, double seconds, bool audio, bool wavChunks) {
+double CheckedContainerBytes(Calculation<Field>& s, const Encoding& encoding, double seconds, bool audio,
+                             bool wavChunks) {
     if (!encoding.container)
         return 0;
     const ContainerCost& cost = CostOf(*encoding.container);
@@ -114,9 +115,7 @@ double SamplesPerAudioFrame(AudioCodec codec) {
     return 1152;
 }
 
-bool VariableFrameSize(AudioCodec codec) {
-    return codec == AudioCodec::Aac;
-}
+bool VariableFrameSize(AudioCodec codec) { return codec == AudioCodec::Aac; }
 
 std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators) {
     const NumberResult number = FieldToNumber(text, separators);
@@ -143,9 +142,7 @@ double BitsIn(RateUnit unit) {
     return 1;
 }
 
-double KbitToBits(double kbit) {
-    return kbit * BitsIn(RateUnit::Kbit1024);
-}
+double KbitToBits(double kbit) { return kbit * BitsIn(RateUnit::Kbit1024); }
 
 FittedVideoOutcome CalcFittedVideoBitrate(std::string_view length, std::string_view audioBitrate,
                                           std::string_view size, RateUnit unit, const Encoding& encoding,
@@ -181,7 +178,7 @@ FittedAudioOutcome CalcFittedAudioBitrate(std::string_view length, std::string_v
     Calculation<AudioBitrateField> s(separators);
     w.length = s.number(length, AudioBitrateField::Length);
     w.seconds = s.mul(w.length, 60);
-    const double wavRate = wav == WavAudio::Rate48kHz ? kWav48kHzBytes
+    const double wavRate = wav == WavAudio::Rate48kHz   ? kWav48kHzBytes
                            : wav == WavAudio::Rate44kHz ? kWav44kHzBytes
                                                         : 0;
     w.wavBytes = s.mul(w.seconds, wavRate);
@@ -232,8 +229,7 @@ FittedSpaceOutcome CalcFittedHdSpace(std::string_view length, std::string_view v
     if (audio == HdAudio::Wav44kHz)
         w.audioBytes = s.mul(w.seconds, kWav44kHzBytes);
     if (audio == HdAudio::OtherBitrate) {
-        w.audioBits =
-            s.mul(s.number(otherBitrate, HdSpaceField::OtherBitrate), BitsIn(unit));
+        w.audioBits = s.mul(s.number(otherBitrate, HdSpaceField::OtherBitrate), BitsIn(unit));
         w.audioBytes = s.mul(s.div(w.audioBits, 8), w.seconds);
     }
     w.videoBits = s.mul(s.number(videoBitrate, HdSpaceField::VideoBitrate), BitsIn(unit));

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "core/audio_bitrate.h"
-#include "core/hd_space.h"
 #include "core/calculation.h"
+#include "core/hd_space.h"
 #include "core/video_bitrate.h"
 
 namespace tessaly {
@@ -25,7 +25,7 @@ enum class AudioCodec { Mp3, Aac, Ac3 };
 // MP4, the cost of the way the two streams interleave.
 struct ContainerCost {
     Container container;
-    std::string_view name;  // as the command takes it: "avi", "mkv", "mp4"
+    std::string_view name;       // as the command takes it: "avi", "mkv", "mp4"
     double bytesPerFile;         // with its video stream
     double bytesPerAudioStream;  // more when it has audio as well
     double bytesPerVideoFrame;
@@ -86,12 +86,12 @@ double KbitToBits(double kbit);
 
 // What each step of an exact video run used and gave; a step that did not run leaves 0.
 struct FittedVideoWorking {
-    double length = 0;          // min
+    double length = 0;  // min
     double seconds = 0;
-    double audioBitrate = 0;    // as given, in the run's unit
-    double audioBits = 0;       // bit/s
-    double audioBytes = 0;      // audio bits / 8 x seconds
-    double size = 0;            // MB
+    double audioBitrate = 0;  // as given, in the run's unit
+    double audioBits = 0;     // bit/s
+    double audioBytes = 0;    // audio bits / 8 x seconds
+    double size = 0;          // MB
     double sizeBytes = 0;
     double containerBytes = 0;  // 0 without a container
     double videoBytes = 0;      // size - audio - container
@@ -126,16 +126,16 @@ FittedVideoOutcome CalcFittedVideoBitrate(std::string_view length, std::string_v
 struct FittedAudioWorking {
     double length = 0;  // min
     double seconds = 0;
-    double wavBytes = 0;          // seconds x 192000 (48 kHz) or 176400 (44.1 kHz)
-    double aviSize = 0;           // MB
+    double wavBytes = 0;  // seconds x 192000 (48 kHz) or 176400 (44.1 kHz)
+    double aviSize = 0;   // MB
     double aviBytes = 0;
     double aviContainerBytes = 0;  // the AVI's own bytes: 0 without a container
     double videoBytes = 0;         // AVI - WAV - its own bytes
     double desiredSize = 0;        // MB
     double desiredBytes = 0;
-    double containerBytes = 0;     // the finished file's own bytes
-    double roomBytes = 0;          // desired - video - container
-    double audioBitsExact = 0;     // room x 8 / seconds
+    double containerBytes = 0;  // the finished file's own bytes
+    double roomBytes = 0;       // desired - video - container
+    double audioBitsExact = 0;  // room x 8 / seconds
 };
 
 // A negative figure is blamed on the first field typed negative, else on an AVI smaller than
@@ -169,7 +169,7 @@ FittedAudioOutcome CalcFittedAudioBitrate(std::string_view length, std::string_v
 struct FittedSpaceWorking {
     double length = 0;  // min
     double seconds = 0;
-    double videoBits = 0;       // bit/s
+    double videoBits = 0;  // bit/s
     double videoBytes = 0;
     double audioBits = 0;       // bit/s of the other audio; 0 for WAV or none
     double audioBytes = 0;      // WAV or the other audio

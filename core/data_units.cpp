@@ -59,15 +59,14 @@ const DataUnitNames& NamesOf(DataUnit unit) { return kNames[static_cast<std::siz
 std::optional<DataUnit> DataUnitNamed(std::string_view name) {
     for (std::size_t i = 0; i < kNames.size(); ++i) {
         const DataUnitNames& n = kNames[i];
-        if (!name.empty() && (name == n.symbol || name == n.word || NamesWord(n.listItem, name) ||
-                              NamesWord(n.caption, name)))
+        if (!name.empty() &&
+            (name == n.symbol || name == n.word || NamesWord(n.listItem, name) || NamesWord(n.caption, name)))
             return DataUnitAt(static_cast<int>(i));
     }
     return std::nullopt;
 }
 
-Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
-                       const Separators& separators) {
+Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit, const Separators& separators) {
     Conversion conversion;
     conversion.unit = unit;
     if (!unit)

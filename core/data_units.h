@@ -77,7 +77,6 @@ struct Conversion : Verdict<ConversionField> {
 //   (anything, none)   -> nothing written, no message
 //   ("abc", Bits)      -> "abc" written, then the message, then "-" in all eight
 //   ("1E300", Gigabytes) -> too large for bits: "-" in all eight without a message
-Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit,
-                       const Separators& separators);
+Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit, const Separators& separators);
 
 }  // namespace tessaly

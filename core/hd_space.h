@@ -28,17 +28,17 @@ enum class HdSpaceField { Length, VideoBitrate, OtherBitrate };
 // leaves its values 0. Sizes in MB.
 struct HdSpaceWorking {
     HdAudio audio = HdAudio::None;  // the option the run used
-    double length = 0;        // min
-    double seconds = 0;       // length x 60
-    double otherBitrate = 0;  // kbit/s, the combo's number; only for HdAudio::OtherBitrate
-    double audioRate = 0;     // kB/s: a WAV rate, the other bitrate / 8, or 0 for no audio
-    double videoBitrate = 0;  // kbit/s
-    double videoSizeExact = 0;  // seconds x video bitrate / 8 / 1024
-    double videoSize = 0;       // rounded to one decimal
-    double audioSizeExact = 0;  // seconds x audio rate / 1024
-    double audioSize = 0;       // rounded to one decimal
-    double total = 0;           // video size + audio size
-    double spaceRequired = 0;   // rounded to whole MB
+    double length = 0;              // min
+    double seconds = 0;             // length x 60
+    double otherBitrate = 0;        // kbit/s, the combo's number; only for HdAudio::OtherBitrate
+    double audioRate = 0;           // kB/s: a WAV rate, the other bitrate / 8, or 0 for no audio
+    double videoBitrate = 0;        // kbit/s
+    double videoSizeExact = 0;      // seconds x video bitrate / 8 / 1024
+    double videoSize = 0;           // rounded to one decimal
+    double audioSizeExact = 0;      // seconds x audio rate / 1024
+    double audioSize = 0;           // rounded to one decimal
+    double total = 0;               // video size + audio size
+    double spaceRequired = 0;       // rounded to whole MB
 };
 
 // Its message is armed like the other calculators', though it divides by constants only and so

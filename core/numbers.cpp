@@ -182,8 +182,8 @@ std::string NumberToText(double x, std::string_view decimal) {
     // "-d.ddddddddddddddde-XX". The text is then laid out once into a string of its exact
     // length, with no intermediate strings.
     std::array<char, 32> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, 14);
     const char* p = buffer.data();
     const bool negative = *p == '-';
     if (negative)

@@ -17,7 +17,8 @@ VideoBitrateOutcome CalcVideoBitrate(std::string_view length, std::string_view a
     w.audioData = s.round(w.audioDataExact, 0);
     w.size = s.number(size, VideoBitrateField::Size);
     w.videoData = s.sub(w.size, w.audioData);
-    w.videoBitrateExact = s.divideBy(s.mul(s.mul(w.videoData, 1024), 8), w.seconds, VideoBitrateField::Length);
+    w.videoBitrateExact =
+        s.divideBy(s.mul(s.mul(w.videoData, 1024), 8), w.seconds, VideoBitrateField::Length);
     w.videoBitrate = s.round(w.videoBitrateExact, 0);
 
     s.finish(outcome);

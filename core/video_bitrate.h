@@ -26,13 +26,13 @@ enum class VideoBitrateField { Length, AudioBitrate, Size };
 // What each step of a run used and gave, in the order the steps ran; a step that did not run
 // leaves its values 0. Sizes in MB, bitrates in kbit/s.
 struct VideoBitrateWorking {
-    double length = 0;         // min
-    double seconds = 0;        // length x 60
+    double length = 0;   // min
+    double seconds = 0;  // length x 60
     double audioBitrate = 0;
     double audioDataExact = 0;  // audio bitrate / 8 x seconds / 1024
     double audioData = 0;       // rounded to whole MB
     double size = 0;
-    double videoData = 0;       // size - audio data
+    double videoData = 0;          // size - audio data
     double videoBitrateExact = 0;  // video data x 1024 x 8 / seconds
     double videoBitrate = 0;       // rounded to whole kbit/s
 };

@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "bitrate without suggestion");
     if (outcome.bitrateText) {
         fuzz::CheckOutput(*outcome.bitrateText, in.separators(), input);
-        TESSALY_CHECK(*outcome.suggestionText == SuggestionText(SuggestedBitrate(outcome.working.bitrate)), input,
-                      "suggestion for another bitrate");
+        TESSALY_CHECK(*outcome.suggestionText == SuggestionText(SuggestedBitrate(outcome.working.bitrate)),
+                      input, "suggestion for another bitrate");
     }
     return 0;
 }

@@ -29,17 +29,17 @@ namespace tessaly::fuzz {
     std::abort();
 }
 
-#define TESSALY_CHECK(condition, input, detail) \
-    do {                                        \
-        if (!(condition))                       \
+#define TESSALY_CHECK(condition, input, detail)               \
+    do {                                                      \
+        if (!(condition))                                     \
             ::tessaly::fuzz::Fail(#condition, input, detail); \
     } while (false)
 
 // An English-style locale, a German-style one, and a French-style one whose thousands
 // separator is the two-byte no-break space.
 inline const std::array<Separators, 3>& SeparatorSettings() {
-    static const std::array<Separators, 3> settings{
-        Separators{".", ","}, Separators{",", "."}, Separators{",", "\xc2\xa0"}};
+    static const std::array<Separators, 3> settings{Separators{".", ","}, Separators{",", "."},
+                                                    Separators{",", "\xc2\xa0"}};
     return settings;
 }
 

@@ -22,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "converted without a unit");
         return 0;
     }
-    fuzz::CheckFrame(conversion.written == kDataUnitCount && !conversion.clearAll, conversion, CalcFailure::NotANumber, input);
-    TESSALY_CHECK(conversion.clearAll == conversion.failure.has_value(), input, "failure left numbers standing");
+    fuzz::CheckFrame(conversion.written == kDataUnitCount && !conversion.clearAll, conversion,
+                     CalcFailure::NotANumber, input);
+    TESSALY_CHECK(conversion.clearAll == conversion.failure.has_value(), input,
+                  "failure left numbers standing");
     const auto selected = static_cast<std::size_t>(index);
     for (std::size_t box = 0; box < conversion.written; ++box) {
         if (box == selected)

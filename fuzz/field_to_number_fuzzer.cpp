@@ -105,9 +105,9 @@ void CheckOne(std::string_view text, const Separators& separators) {
     const auto normalised = Normalise(text, separators);
     const std::string detail = Describe(result) + " with decimal '" + separators.decimal + "'";
 
-    TESSALY_CHECK(result.ok() || result.failure == CalcFailure::NotANumber ||
-                      result.failure == CalcFailure::Overflow,
-                  text, detail);
+    TESSALY_CHECK(
+        result.ok() || result.failure == CalcFailure::NotANumber || result.failure == CalcFailure::Overflow,
+        text, detail);
     TESSALY_CHECK(normalised.has_value() == (result.failure != CalcFailure::NotANumber), text, detail);
     if (!normalised)
         return;
@@ -115,7 +115,8 @@ void CheckOne(std::string_view text, const Separators& separators) {
     const std::string& n = *normalised;
     double expected = 0;
     const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), expected);
-    TESSALY_CHECK(end == n.data() + n.size() || ec == std::errc::result_out_of_range, text, detail + ", read as " + n);
+    TESSALY_CHECK(end == n.data() + n.size() || ec == std::errc::result_out_of_range, text,
+                  detail + ", read as " + n);
     if (ec == std::errc()) {
         TESSALY_CHECK(result.ok(), text, detail);
         TESSALY_CHECK(std::memcmp(&expected, &result.value, sizeof expected) == 0, text,
@@ -128,8 +129,7 @@ void CheckOne(std::string_view text, const Separators& separators) {
     if (std::isinf(saturated)) {
         TESSALY_CHECK(result.failure == CalcFailure::Overflow, text, detail);
     } else {
-        TESSALY_CHECK(result.ok() && result.value == 0 &&
-                          std::signbit(result.value) == (n.front() == '-'),
+        TESSALY_CHECK(result.ok() && result.value == 0 && std::signbit(result.value) == (n.front() == '-'),
                       text, detail);
     }
 }

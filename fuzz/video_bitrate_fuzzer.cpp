@@ -15,10 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fuzz::CheckFrame(outcome.texts.has_value(), outcome, CalcFailure::DivisionByZero, input);
     if (outcome.texts) {
-        for (const std::string* text : {&outcome.texts->videoBitrate, &outcome.texts->audioData,
-                                        &outcome.texts->videoData})
+        for (const std::string* text :
+             {&outcome.texts->videoBitrate, &outcome.texts->audioData, &outcome.texts->videoData})
             fuzz::CheckOutput(*text, in.separators(), input);
-        TESSALY_CHECK(outcome.texts->videoBitrate == NumberToText(outcome.working.videoBitrate, in.separators().decimal),
+        TESSALY_CHECK(outcome.texts->videoBitrate ==
+                          NumberToText(outcome.working.videoBitrate, in.separators().decimal),
                       input, "result and its text disagree");
     }
     return 0;

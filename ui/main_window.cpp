@@ -15,16 +15,16 @@
 #include <QTabWidget>
 
 #include "ui/results/accessibility.h"
-#include "ui/widgets/artwork.h"
+#include "ui/tab_control.h"
 #include "ui/tabs/audio_hd_tab.h"
 #include "ui/tabs/bitrate_tab.h"
-#include "ui/widgets/classic_style.h"
 #include "ui/tabs/conversion_tab.h"
+#include "ui/tabs/info_tab.h"
+#include "ui/widgets/artwork.h"
+#include "ui/widgets/classic_style.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
 #include "ui/widgets/grounds.h"
-#include "ui/tabs/info_tab.h"
-#include "ui/tab_control.h"
 
 namespace tessaly::ui {
 

@@ -51,12 +51,13 @@ TEST(CalcAudioBitrate, WorkedExamples) {
 }
 
 TEST(SuggestedBitrate, LargestStepNotAbove) {
-    const std::pair<double, const char*> rows[] = {  // the bitrate and its suggestion as shown
-        {-1365, "too low"}, {-0.0, "too low"}, {0, "too low"}, {63, "too low"}, {64, "64"},
-        {79, "64"},  {80, "64"},   {95, "64"},   {96, "96"},   {111, "96"},  {112, "112"},
-        {127, "112"}, {128, "128"}, {159, "128"}, {160, "160"}, {191, "160"}, {192, "192"},
-        {223, "192"}, {224, "224"}, {255, "224"}, {256, "256"}, {319, "256"}, {320, "320"},
-        {383, "320"}, {384, "384"}, {385, "384"}, {512, "384"}, {1e300, "384"},
+    const std::pair<double, const char*> rows[] = {
+        // the bitrate and its suggestion as shown
+        {-1365, "too low"}, {-0.0, "too low"}, {0, "too low"}, {63, "too low"}, {64, "64"},   {79, "64"},
+        {80, "64"},         {95, "64"},        {96, "96"},     {111, "96"},     {112, "112"}, {127, "112"},
+        {128, "128"},       {159, "128"},      {160, "160"},   {191, "160"},    {192, "192"}, {223, "192"},
+        {224, "224"},       {255, "224"},      {256, "256"},   {319, "256"},    {320, "320"}, {383, "320"},
+        {384, "384"},       {385, "384"},      {512, "384"},   {1e300, "384"},
     };
     for (const auto& [bitrate, want] : rows)
         EXPECT_EQ(SuggestionText(SuggestedBitrate(bitrate)), want) << bitrate;

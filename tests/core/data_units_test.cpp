@@ -24,18 +24,26 @@ TEST(ConvertData, WorkedExamples) {
         DataUnit unit;
         Texts want;
     } rows[] = {
-        {"1", DataUnit::Gigabytes, {"8589934592", "1073741824", "8388608", "1048576", "8192", "1024", "8", "1"}},
-        {"1", DataUnit::Bits,
+        {"1",
+         DataUnit::Gigabytes,
+         {"8589934592", "1073741824", "8388608", "1048576", "8192", "1024", "8", "1"}},
+        {"1",
+         DataUnit::Bits,
          {"1", "0.125", "0.0009765625", "0.0001220703125", "9.5367431640625E-07", "1.19209289550781E-07",
           "9.31322574615479E-10", "1.16415321826935E-10"}},
-        {"700", DataUnit::Megabytes,
+        {"700",
+         DataUnit::Megabytes,
          {"5872025600", "734003200", "5734400", "716800", "5600", "700", "5.46875", "0.68359375"}},
-        {"007", DataUnit::Kilobytes,
-         {"57344", "7168", "56", "007", "0.0546875", "0.0068359375", "5.340576171875E-05", "6.67572021484375E-06"}},
+        {"007",
+         DataUnit::Kilobytes,
+         {"57344", "7168", "56", "007", "0.0546875", "0.0068359375", "5.340576171875E-05",
+          "6.67572021484375E-06"}},
         // The selected unit's box repeats the input as typed, blank and all.
-        {" 1", DataUnit::Megabits, {"1048576", "131072", "1024", "128", " 1", "0.125", "0.0009765625",
-                                    "0.0001220703125"}},
-        {"1,024", DataUnit::Kilobits,
+        {" 1",
+         DataUnit::Megabits,
+         {"1048576", "131072", "1024", "128", " 1", "0.125", "0.0009765625", "0.0001220703125"}},
+        {"1,024",
+         DataUnit::Kilobits,
          {"1048576", "131072", "1,024", "128", "1", "0.125", "0.0009765625", "0.0001220703125"}},
         {"-0", DataUnit::Bytes, {"0", "-0", "0", "0", "0", "0", "0", "0"}},
     };
@@ -84,8 +92,8 @@ TEST(ConvertData, NotANumberIsReportedThenEveryBoxCleared) {
         DataUnit unit;
         std::size_t written;
     } rows[] = {
-        {"abc", DataUnit::Bits, 1}, {"abc", DataUnit::Bytes, 0}, {"abc", DataUnit::Gigabytes, 0},
-        {"", DataUnit::Megabytes, 0}, {"-", DataUnit::Kilobits, 0}, {"1e", DataUnit::Bits, 1},
+        {"abc", DataUnit::Bits, 1},     {"abc", DataUnit::Bytes, 0},  {"abc", DataUnit::Gigabytes, 0},
+        {"", DataUnit::Megabytes, 0},   {"-", DataUnit::Kilobits, 0}, {"1e", DataUnit::Bits, 1},
         {"12a", DataUnit::Gigabits, 0}, {"1,5", DataUnit::Bytes, 0},
     };
     for (const auto& r : rows) {
@@ -109,10 +117,8 @@ TEST(ConvertData, OverflowClearsEveryBoxWithoutAMessage) {
         DataUnit unit;
         std::size_t written;
     } rows[] = {
-        {"1E300", DataUnit::Gigabytes, 0},
-        {"2.1E+298", DataUnit::Gigabytes, 0},
-        {"2.25E+307", DataUnit::Bytes, 0},
-        {"-1E302", DataUnit::Megabytes, 0},
+        {"1E300", DataUnit::Gigabytes, 0}, {"2.1E+298", DataUnit::Gigabytes, 0},
+        {"2.25E+307", DataUnit::Bytes, 0}, {"-1E302", DataUnit::Megabytes, 0},
         {"1e999", DataUnit::Bits, 1},  // the input itself is copied before it is read
         {"1e999", DataUnit::Kilobytes, 0},
     };
@@ -145,8 +151,10 @@ TEST(ConvertData, EveryBoxIsTheInputScaledByTheRatioOfUnitSizes) {
         const Conversion c = ConvertData(input, DataUnitAt(u), {});
         ASSERT_EQ(c.written, kDataUnitCount) << input;
         for (int j = 0; j < 8; ++j) {
-            const std::string want = j == u ? input : NumberToText(std::ldexp(read, log2Bits[u] - log2Bits[j]));
-            EXPECT_EQ(c.texts[static_cast<std::size_t>(j)], want) << input << " from unit " << u << " to " << j;
+            const std::string want =
+                j == u ? input : NumberToText(std::ldexp(read, log2Bits[u] - log2Bits[j]));
+            EXPECT_EQ(c.texts[static_cast<std::size_t>(j)], want)
+                << input << " from unit " << u << " to " << j;
         }
     }
 }

@@ -19,17 +19,17 @@ struct Row {
 
 TEST(CalcHDSpace, WorkedExamples) {
     const Row rows[] = {
-        {"100", "827", HdAudio::Wav48kHz, "224", "1704"},      // 605.7 + 1098.6
-        {"100", "827", HdAudio::Wav44kHz, "224", "1615"},      // 605.7 + 1009.4
-        {"100", "827", HdAudio::OtherBitrate, "224", "770"},   // 605.7 + 164.1
-        {"100", "827", HdAudio::OtherBitrate, "128", "700"},   // 699.5 goes to the even 700
-        {"100", "827", HdAudio::OtherBitrate, "512", "981"},   // 605.7 + 375.0
-        {"2", "168", HdAudio::Wav48kHz, "224", "24"},          // 24.5 goes to the even 24, not 25
-        {"119", "1500", HdAudio::Wav44kHz, "224", "2509"},     // 172.265625 would give 2508
+        {"100", "827", HdAudio::Wav48kHz, "224", "1704"},     // 605.7 + 1098.6
+        {"100", "827", HdAudio::Wav44kHz, "224", "1615"},     // 605.7 + 1009.4
+        {"100", "827", HdAudio::OtherBitrate, "224", "770"},  // 605.7 + 164.1
+        {"100", "827", HdAudio::OtherBitrate, "128", "700"},  // 699.5 goes to the even 700
+        {"100", "827", HdAudio::OtherBitrate, "512", "981"},  // 605.7 + 375.0
+        {"2", "168", HdAudio::Wav48kHz, "224", "24"},         // 24.5 goes to the even 24, not 25
+        {"119", "1500", HdAudio::Wav44kHz, "224", "2509"},    // 172.265625 would give 2508
         {"0", "827", HdAudio::Wav48kHz, "224", "0"},
         {"-100", "827", HdAudio::Wav48kHz, "224", "-1704"},
-        {"100", "827", HdAudio::None, "224", "606"},           // no audio counts as none at all
-        {"100", "827", HdAudio::Wav48kHz, "abc", "1704"},      // the combo is read only for its own option
+        {"100", "827", HdAudio::None, "224", "606"},       // no audio counts as none at all
+        {"100", "827", HdAudio::Wav48kHz, "abc", "1704"},  // the combo is read only for its own option
         {"100", "827", HdAudio::Wav44kHz, "", "1615"},
     };
     for (const auto& r : rows) {

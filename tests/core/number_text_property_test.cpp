@@ -62,8 +62,8 @@ TEST(NumberToTextProperty, AgreesWithPrintfAndReadsBack) {
     int checked = 0;
     for (int i = 0; i < 400000; ++i) {
         // Half the sample: any finite bit pattern; the other half: numbers of the sizes people type.
-        double x = (i % 2) ? std::bit_cast<double>(bits(random))
-                           : unit(random) * std::pow(10.0, decade(random));
+        double x =
+            (i % 2) ? std::bit_cast<double>(bits(random)) : unit(random) * std::pow(10.0, decade(random));
         if (!std::isfinite(x))
             continue;
         const std::string text = NumberToText(x);

@@ -36,29 +36,61 @@ void ExpectReads(const Separators& separators, std::initializer_list<ReadCase> c
 
 TEST(FieldToNumber, ReadsThePointLocale) {
     ExpectReads(kPoint, {
-        {" 12 ", 12},      {"1e3", 1000},      {"-5", -5},         {".5", 0.5},
-        {"+7", 7},         {"5.", 5},          {"0.1", 0.1},       {"1E-2", 0.01},
-        {"2.5e+1", 25},    {"007", 7},         {"1,024", 1024},    {"12,345,678.25", 12345678.25},
-        {"700.465087890625", 700.465087890625},
-        {"", std::nullopt},      {"   ", std::nullopt},   {"12a", std::nullopt},
-        {"abc", std::nullopt},   {"1e", std::nullopt},    {"-", std::nullopt},
-        {".", std::nullopt},     {"+", std::nullopt},     {"e5", std::nullopt},
-        {"1e+", std::nullopt},   {"--1", std::nullopt},   {"1 2", std::nullopt},
-        {"inf", std::nullopt},   {"nan", std::nullopt},   {"0x10", std::nullopt},
-        {"1,5", std::nullopt},   {"1,0000", std::nullopt}, {",100", std::nullopt},
-        {"100,", std::nullopt},  {"1,,000", std::nullopt}, {"1.000,5", std::nullopt},
-        {"1e3.5", std::nullopt}, {"\t1", std::nullopt},   {"5-", std::nullopt},
-        {"1.2.3", std::nullopt}, {"１", std::nullopt},
-    });
+                            {" 12 ", 12},
+                            {"1e3", 1000},
+                            {"-5", -5},
+                            {".5", 0.5},
+                            {"+7", 7},
+                            {"5.", 5},
+                            {"0.1", 0.1},
+                            {"1E-2", 0.01},
+                            {"2.5e+1", 25},
+                            {"007", 7},
+                            {"1,024", 1024},
+                            {"12,345,678.25", 12345678.25},
+                            {"700.465087890625", 700.465087890625},
+                            {"", std::nullopt},
+                            {"   ", std::nullopt},
+                            {"12a", std::nullopt},
+                            {"abc", std::nullopt},
+                            {"1e", std::nullopt},
+                            {"-", std::nullopt},
+                            {".", std::nullopt},
+                            {"+", std::nullopt},
+                            {"e5", std::nullopt},
+                            {"1e+", std::nullopt},
+                            {"--1", std::nullopt},
+                            {"1 2", std::nullopt},
+                            {"inf", std::nullopt},
+                            {"nan", std::nullopt},
+                            {"0x10", std::nullopt},
+                            {"1,5", std::nullopt},
+                            {"1,0000", std::nullopt},
+                            {",100", std::nullopt},
+                            {"100,", std::nullopt},
+                            {"1,,000", std::nullopt},
+                            {"1.000,5", std::nullopt},
+                            {"1e3.5", std::nullopt},
+                            {"\t1", std::nullopt},
+                            {"5-", std::nullopt},
+                            {"1.2.3", std::nullopt},
+                            {"１", std::nullopt},
+                        });
 }
 
 TEST(FieldToNumber, ReadsTheCommaLocale) {
     ExpectReads(kComma, {
-        {"0,5", 0.5},      {",25", 0.25},      {"1.024", 1024},    {"1.234.567,5", 1234567.5},
-        {"-3,75E2", -375}, {" 700,5 ", 700.5},
-        {"0.5", std::nullopt},   {"1,5,0", std::nullopt}, {"1.5", std::nullopt},
-        {"1,024.5", std::nullopt},
-    });
+                            {"0,5", 0.5},
+                            {",25", 0.25},
+                            {"1.024", 1024},
+                            {"1.234.567,5", 1234567.5},
+                            {"-3,75E2", -375},
+                            {" 700,5 ", 700.5},
+                            {"0.5", std::nullopt},
+                            {"1,5,0", std::nullopt},
+                            {"1.5", std::nullopt},
+                            {"1,024.5", std::nullopt},
+                        });
 }
 
 TEST(FieldToNumber, GroupedThousandsAreNotADecimalPoint) {  // with ',' grouping, "1,024" is 1024
@@ -98,10 +130,14 @@ TEST(FieldToNumber, RewrittenTextsBeyondTheRange) {
         std::optional<double> value;  // none: Overflow
     };
     const Case cases[] = {
-        {"+1e999", &kPoint, std::nullopt},           {"1,000e306", &kPoint, std::nullopt},
-        {"+1,000.5e305", &kPoint, 1000.5e305},       {"0,001e-322", &kComma, 0},
-        {"1.000,5e306", &kComma, std::nullopt},      {"-0,0001E-400", &kComma, -0.0},
-        {"+0.5e-330", &kPoint, 0},                   {"+999,999e302", &kPoint, 999999e302},
+        {"+1e999", &kPoint, std::nullopt},
+        {"1,000e306", &kPoint, std::nullopt},
+        {"+1,000.5e305", &kPoint, 1000.5e305},
+        {"0,001e-322", &kComma, 0},
+        {"1.000,5e306", &kComma, std::nullopt},
+        {"-0,0001E-400", &kComma, -0.0},
+        {"+0.5e-330", &kPoint, 0},
+        {"+999,999e302", &kPoint, 999999e302},
     };
     for (const Case& c : cases) {
         const NumberResult result = FieldToNumber(c.text, *c.separators);
@@ -144,9 +180,20 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
         double want;
     };
     const Case cases[] = {
-        {2.5, 0, 2},     {3.5, 0, 4},     {-2.5, 0, -2},   {0.25, 1, 0.2},  {0.35, 1, 0.4},
-        {682.5, 0, 682}, {683.5, 0, 684}, {112.5, 0, 112}, {93.75, 0, 94},  {1704.3, 0, 1704},
-        {24.5, 0, 24},   {605.6872, 1, 605.7}, {1098.6328125, 1, 1098.6}, {-1.8666, 0, -2},
+        {2.5, 0, 2},
+        {3.5, 0, 4},
+        {-2.5, 0, -2},
+        {0.25, 1, 0.2},
+        {0.35, 1, 0.4},
+        {682.5, 0, 682},
+        {683.5, 0, 684},
+        {112.5, 0, 112},
+        {93.75, 0, 94},
+        {1704.3, 0, 1704},
+        {24.5, 0, 24},
+        {605.6872, 1, 605.7},
+        {1098.6328125, 1, 1098.6},
+        {-1.8666, 0, -2},
         {1e300, 1, 1e300},
     };
     for (const auto& c : cases)
@@ -249,9 +296,9 @@ TEST(Calculation, OnlyTheReportedFailureShowsTheMessage) {
         return verdict.message.has_value();
     };
     EXPECT_TRUE(shows("1", 0));
-    EXPECT_FALSE(shows("0", 0));   // Overflow
-    EXPECT_FALSE(shows("x", 0));   // NotANumber
-    EXPECT_FALSE(shows("1", 2));   // completed
+    EXPECT_FALSE(shows("0", 0));  // Overflow
+    EXPECT_FALSE(shows("x", 0));  // NotANumber
+    EXPECT_FALSE(shows("1", 2));  // completed
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSet>
 #include <QTabBar>
@@ -152,11 +152,17 @@ private slots:
     // Option and Exit buttons are named by their own caption, without the access-key marker.
     void buttonsAreNamedByTheirCaption() {
         const QList<QPair<QString, QString>> buttons = {
-            {"Command1", "Exit"},     {"Command3", "Exit"},     {"Command5", "Exit"},
-            {"Command4", "Exit"},     {"Option1", "48 KHz (almost all DVD's)"},
-            {"Option2", "44.1 KHz"},  {"Option3", "Other  (kbits/sec):"},
-            {"Option4", "Yes"},       {"Option5", "No"},
-            {"Option6", "48 KHz"},    {"Option7", "44.1 KHz"},
+            {"Command1", "Exit"},
+            {"Command3", "Exit"},
+            {"Command5", "Exit"},
+            {"Command4", "Exit"},
+            {"Option1", "48 KHz (almost all DVD's)"},
+            {"Option2", "44.1 KHz"},
+            {"Option3", "Other  (kbits/sec):"},
+            {"Option4", "Yes"},
+            {"Option5", "No"},
+            {"Option6", "48 KHz"},
+            {"Option7", "44.1 KHz"},
         };
         for (const auto& [name, caption] : buttons) {
             auto* button = find<QAbstractButton>(name);
@@ -176,9 +182,9 @@ private slots:
         QTest::addColumn<QStringList>("groups");  // "A|B": one of them must be reached
         QTest::newRow("bitrate") << 0 << QStringList{"txtSize", "txtAudBit", "txtMin", "Command3"}
                                  << QStringList{};
-        QTest::newRow("audio and hd") << 1 << QStringList{"Text10", "Text11", "Text13", "Text14", "Text15"}
-                                      << QStringList{"Option1|Option2|Option3", "Option4|Option5",
-                                                     "Option6|Option7"};
+        QTest::newRow("audio and hd")
+            << 1 << QStringList{"Text10", "Text11", "Text13", "Text14", "Text15"}
+            << QStringList{"Option1|Option2|Option3", "Option4|Option5", "Option6|Option7"};
         QTest::newRow("conversion") << 2 << QStringList{"Text1", "List1", "Command5"} << QStringList{};
         QTest::newRow("info") << 3 << QStringList{"Command4"} << QStringList{};
     }
@@ -192,8 +198,9 @@ private slots:
         for (QWidget* widget : TabWalk(window.get()))
             reached << widget->objectName();
         for (const QString& name : mustReach)
-            QVERIFY2(reached.contains(name), qPrintable(name + " is not reached; reached: " +
-                                                        QStringList(reached.values()).join(' ')));
+            QVERIFY2(
+                reached.contains(name),
+                qPrintable(name + " is not reached; reached: " + QStringList(reached.values()).join(' ')));
         for (const QString& group : groups) {
             const QStringList members = group.split('|');
             const bool any = std::any_of(members.begin(), members.end(),

@@ -58,24 +58,74 @@ private slots:
         QTest::addColumn<QString>("audio");  // "48", "44.1" or "No"
         QTest::addColumn<QStringList>("want");
 
-        QTest::newRow("start-up") << "100" << "1700" << "700" << "48" << QStringList{"135", "128"};
-        QTest::newRow("44.1 kHz") << "100" << "1600" << "700" << "44.1" << QStringList{"149", "128"};
-        QTest::newRow("90 minutes") << "90" << "1500" << "700" << "48" << QStringList{"286", "256"};
-        QTest::newRow("no WAV") << "100" << "600" << "700" << "No" << QStringList{"137", "128"};
-        QTest::newRow("44.1 kHz too low") << "100" << "1700" << "700" << "44.1" << QStringList{"13", "too low"};
-        QTest::newRow("no WAV, far too big") << "100" << "1700" << "700" << "No" << QStringList{"-1365", "too low"};
-        QTest::newRow("slightly negative") << "100" << "1800" << "700" << "48" << QStringList{"-2", "too low"};
-        QTest::newRow("negative zero") << "100" << "700.1" << "700" << "No" << QStringList{"0", "too low"};
-        QTest::newRow("no room") << "100" << "700" << "700" << "No" << QStringList{"0", "too low"};
-        QTest::newRow("all WAV") << "100" << "1700" << "1700" << "48" << QStringList{"1500", "384"};
-        QTest::newRow("negative length") << "-100" << "1700" << "700" << "48" << QStringList{"2865", "384"};
-        QTest::newRow("62.5 to the even 62") << "1" << "700" << "700.457763671875" << "No"
-                                             << QStringList{"62", "too low"};
-        QTest::newRow("63.5 to the even 64") << "1" << "700" << "700.465087890625" << "No" << QStringList{"64", "64"};
-        QTest::newRow("127") << "1" << "700" << "700.93017578125" << "No" << QStringList{"127", "112"};
-        QTest::newRow("128") << "1" << "700" << "700.9375" << "No" << QStringList{"128", "128"};
-        QTest::newRow("383") << "1" << "700" << "702.80517578125" << "No" << QStringList{"383", "320"};
-        QTest::newRow("384") << "1" << "700" << "702.8125" << "No" << QStringList{"384", "384"};
+        QTest::newRow("start-up") << "100"
+                                  << "1700"
+                                  << "700"
+                                  << "48" << QStringList{"135", "128"};
+        QTest::newRow("44.1 kHz") << "100"
+                                  << "1600"
+                                  << "700"
+                                  << "44.1" << QStringList{"149", "128"};
+        QTest::newRow("90 minutes") << "90"
+                                    << "1500"
+                                    << "700"
+                                    << "48" << QStringList{"286", "256"};
+        QTest::newRow("no WAV") << "100"
+                                << "600"
+                                << "700"
+                                << "No" << QStringList{"137", "128"};
+        QTest::newRow("44.1 kHz too low") << "100"
+                                          << "1700"
+                                          << "700"
+                                          << "44.1" << QStringList{"13", "too low"};
+        QTest::newRow("no WAV, far too big") << "100"
+                                             << "1700"
+                                             << "700"
+                                             << "No" << QStringList{"-1365", "too low"};
+        QTest::newRow("slightly negative") << "100"
+                                           << "1800"
+                                           << "700"
+                                           << "48" << QStringList{"-2", "too low"};
+        QTest::newRow("negative zero") << "100"
+                                       << "700.1"
+                                       << "700"
+                                       << "No" << QStringList{"0", "too low"};
+        QTest::newRow("no room") << "100"
+                                 << "700"
+                                 << "700"
+                                 << "No" << QStringList{"0", "too low"};
+        QTest::newRow("all WAV") << "100"
+                                 << "1700"
+                                 << "1700"
+                                 << "48" << QStringList{"1500", "384"};
+        QTest::newRow("negative length") << "-100"
+                                         << "1700"
+                                         << "700"
+                                         << "48" << QStringList{"2865", "384"};
+        QTest::newRow("62.5 to the even 62") << "1"
+                                             << "700"
+                                             << "700.457763671875"
+                                             << "No" << QStringList{"62", "too low"};
+        QTest::newRow("63.5 to the even 64") << "1"
+                                             << "700"
+                                             << "700.465087890625"
+                                             << "No" << QStringList{"64", "64"};
+        QTest::newRow("127") << "1"
+                             << "700"
+                             << "700.93017578125"
+                             << "No" << QStringList{"127", "112"};
+        QTest::newRow("128") << "1"
+                             << "700"
+                             << "700.9375"
+                             << "No" << QStringList{"128", "128"};
+        QTest::newRow("383") << "1"
+                             << "700"
+                             << "702.80517578125"
+                             << "No" << QStringList{"383", "320"};
+        QTest::newRow("384") << "1"
+                             << "700"
+                             << "702.8125"
+                             << "No" << QStringList{"384", "384"};
     }
 
     void workedExamples() {
@@ -102,8 +152,10 @@ private slots:
         QTest::addColumn<QString>("avi");
         QTest::addColumn<QString>("desired");
         QTest::addColumn<int>("messages");
-        QTest::newRow("room left") << "1700" << "700" << 1;
-        QTest::newRow("no room") << "700" << "700" << 0;
+        QTest::newRow("room left") << "1700"
+                                   << "700" << 1;
+        QTest::newRow("no room") << "700"
+                                 << "700" << 0;
     }
 
     void zeroLength() {
@@ -130,9 +182,12 @@ private slots:
     void inputsThatAreNoNumberChangeNothing_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty length") << "Text13" << "";
-        QTest::newRow("abc as the AVI size") << "Text14" << "abc";
-        QTest::newRow("empty desired size") << "Text15" << "";
+        QTest::newRow("empty length") << "Text13"
+                                      << "";
+        QTest::newRow("abc as the AVI size") << "Text14"
+                                             << "abc";
+        QTest::newRow("empty desired size") << "Text15"
+                                            << "";
     }
 
     void inputsThatAreNoNumberChangeNothing() {
@@ -208,7 +263,8 @@ private slots:
                 break;
             reached << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(reached.mid(0, 6), (QStringList{"Text13", "Text14", "Option4", "Text15", "Text17", "Option6"}));
+        QCOMPARE(reached.mid(0, 6),
+                 (QStringList{"Text13", "Text14", "Option4", "Text15", "Text17", "Option6"}));
         QVERIFY2(!reached.contains("Text16"), qPrintable(reached.join(' ')));
     }
 };

@@ -18,8 +18,8 @@
 #include "support/modal.h"
 #include "support/typing.h"
 #include "support/window.h"
-#include "ui/widgets/design.h"
 #include "ui/main_window.h"
+#include "ui/widgets/design.h"
 
 using tessaly::ui::MainWindow;
 using tessaly::ui::Pixels;
@@ -73,7 +73,9 @@ private slots:
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QVERIFY(ClickTab(&fresh, 1));
-        const auto text = [&](const char* name) { return fresh.findChild<QWidget*>(name)->property("text").toString(); };
+        const auto text = [&](const char* name) {
+            return fresh.findChild<QWidget*>(name)->property("text").toString();
+        };
         const QStringList want{"100", "827", "1704", "100", "1700", "700", "135", "128"};
         QCOMPARE((QStringList{text("Text10"), text("Text11"), text("Label44"), text("Text13"), text("Text14"),
                               text("Text15"), text("Text16"), text("Text17")}),
@@ -100,18 +102,66 @@ private slots:
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("want");  // empty: Label44 keeps what it showed
 
-        QTest::newRow("48 kHz") << "100" << "827" << "Option1" << "224" << "1704";
-        QTest::newRow("44.1 kHz") << "100" << "827" << "Option2" << "224" << "1615";
-        QTest::newRow("other 224") << "100" << "827" << "Option3" << "224" << "770";
-        QTest::newRow("699.5 to the even 700") << "100" << "827" << "Option3" << "128" << "700";
-        QTest::newRow("24.5 to the even 24") << "2" << "168" << "Option1" << "224" << "24";
-        QTest::newRow("172.266, not 172.265625") << "119" << "1500" << "Option2" << "224" << "2509";
-        QTest::newRow("zero length") << "0" << "827" << "Option1" << "224" << "0";
-        QTest::newRow("negative length") << "-100" << "827" << "Option1" << "224" << "-1704";
-        QTest::newRow("empty bitrate") << "100" << "" << "Option1" << "224" << "";
-        QTest::newRow("empty combo") << "100" << "827" << "Option3" << "" << "";
-        QTest::newRow("combo ignored for 48 kHz") << "100" << "827" << "Option1" << "abc" << "1704";
-        QTest::newRow("combo ignored for 44.1 kHz") << "100" << "827" << "Option2" << "x" << "1615";
+        QTest::newRow("48 kHz") << "100"
+                                << "827"
+                                << "Option1"
+                                << "224"
+                                << "1704";
+        QTest::newRow("44.1 kHz") << "100"
+                                  << "827"
+                                  << "Option2"
+                                  << "224"
+                                  << "1615";
+        QTest::newRow("other 224") << "100"
+                                   << "827"
+                                   << "Option3"
+                                   << "224"
+                                   << "770";
+        QTest::newRow("699.5 to the even 700") << "100"
+                                               << "827"
+                                               << "Option3"
+                                               << "128"
+                                               << "700";
+        QTest::newRow("24.5 to the even 24") << "2"
+                                             << "168"
+                                             << "Option1"
+                                             << "224"
+                                             << "24";
+        QTest::newRow("172.266, not 172.265625") << "119"
+                                                 << "1500"
+                                                 << "Option2"
+                                                 << "224"
+                                                 << "2509";
+        QTest::newRow("zero length") << "0"
+                                     << "827"
+                                     << "Option1"
+                                     << "224"
+                                     << "0";
+        QTest::newRow("negative length") << "-100"
+                                         << "827"
+                                         << "Option1"
+                                         << "224"
+                                         << "-1704";
+        QTest::newRow("empty bitrate") << "100"
+                                       << ""
+                                       << "Option1"
+                                       << "224"
+                                       << "";
+        QTest::newRow("empty combo") << "100"
+                                     << "827"
+                                     << "Option3"
+                                     << ""
+                                     << "";
+        QTest::newRow("combo ignored for 48 kHz") << "100"
+                                                  << "827"
+                                                  << "Option1"
+                                                  << "abc"
+                                                  << "1704";
+        QTest::newRow("combo ignored for 44.1 kHz") << "100"
+                                                    << "827"
+                                                    << "Option2"
+                                                    << "x"
+                                                    << "1615";
     }
 
     void workedExamples() {
@@ -167,10 +217,14 @@ private slots:
     void typedBitratesStayAsTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("want");
-        QTest::newRow("1 is not completed to 112") << "1" << "606";   // 605.7 + 0.7
-        QTest::newRow("between the items") << "200" << "752";        // 605.7 + 146.5
-        QTest::newRow("an item typed") << "512" << "981";
-        QTest::newRow("not a number") << "abc" << "770";              // unchanged
+        QTest::newRow("1 is not completed to 112") << "1"
+                                                   << "606";  // 605.7 + 0.7
+        QTest::newRow("between the items") << "200"
+                                           << "752";  // 605.7 + 146.5
+        QTest::newRow("an item typed") << "512"
+                                       << "981";
+        QTest::newRow("not a number") << "abc"
+                                      << "770";  // unchanged
     }
 
     void typedBitratesStayAsTyped() {
@@ -215,9 +269,10 @@ private slots:
             if (!name.startsWith("Label") && !name.startsWith("Option") && !name.startsWith("Frame"))
                 continue;
             const QRect box(widget->mapTo(canvas, QPoint(0, 0)), widget->size());
-            const bool left = QStringList{"Label9", "Label45", "Frame1", "Frame2", "Frame3"}.contains(name) ||
-                              (widget->parentWidget() != canvas &&
-                               QStringList{"Frame1", "Frame2", "Frame3"}.contains(widget->parentWidget()->objectName()));
+            const bool left =
+                QStringList{"Label9", "Label45", "Frame1", "Frame2", "Frame3"}.contains(name) ||
+                (widget->parentWidget() != canvas &&
+                 QStringList{"Frame1", "Frame2", "Frame3"}.contains(widget->parentWidget()->objectName()));
             QVERIFY2(left ? box.right() < divider : box.left() > divider, qPrintable(name));
             auto* label = qobject_cast<QLabel*>(widget);
             if (label && label->wordWrap())

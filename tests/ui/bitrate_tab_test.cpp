@@ -69,19 +69,40 @@ private slots:
         QTest::addColumn<QStringList>("want");  // empty: the outputs stay as they were
         QTest::addColumn<bool>("message");
 
-        QTest::newRow("defaults") << "100" << "128" << "700" << QStringList{"827", "94", "606"} << false;
-        QTest::newRow("twice the size") << "100" << "128" << "1400" << QStringList{"1783", "94", "1306"} << false;
+        QTest::newRow("defaults") << "100"
+                                  << "128"
+                                  << "700" << QStringList{"827", "94", "606"} << false;
+        QTest::newRow("twice the size") << "100"
+                                        << "128"
+                                        << "1400" << QStringList{"1783", "94", "1306"} << false;
         QTest::newRow("112.5 MB of audio rounds to even")
-            << "120" << "128" << "700" << QStringList{"669", "112", "588"} << false;
-        QTest::newRow("audio 147.65625") << "90" << "224" << "700" << QStringList{"837", "148", "552"} << false;
-        QTest::newRow("no audio") << "100" << "0" << "700" << QStringList{"956", "0", "700"} << false;
-        QTest::newRow("video data keeps decimals")
-            << "100" << "128" << "700.5" << QStringList{"828", "94", "606.5"} << false;
-        QTest::newRow("size below the audio") << "100" << "128" << "50" << QStringList{"-60", "94", "-44"} << false;
-        QTest::newRow("negative length") << "-100" << "128" << "700" << QStringList{"-1084", "-94", "794"} << false;
-        QTest::newRow("zero length") << "0" << "128" << "700" << QStringList{} << true;
-        QTest::newRow("zero by zero") << "0" << "128" << "0" << QStringList{} << false;
-        QTest::newRow("empty audio") << "100" << "" << "700" << QStringList{} << false;
+            << "120"
+            << "128"
+            << "700" << QStringList{"669", "112", "588"} << false;
+        QTest::newRow("audio 147.65625") << "90"
+                                         << "224"
+                                         << "700" << QStringList{"837", "148", "552"} << false;
+        QTest::newRow("no audio") << "100"
+                                  << "0"
+                                  << "700" << QStringList{"956", "0", "700"} << false;
+        QTest::newRow("video data keeps decimals") << "100"
+                                                   << "128"
+                                                   << "700.5" << QStringList{"828", "94", "606.5"} << false;
+        QTest::newRow("size below the audio") << "100"
+                                              << "128"
+                                              << "50" << QStringList{"-60", "94", "-44"} << false;
+        QTest::newRow("negative length") << "-100"
+                                         << "128"
+                                         << "700" << QStringList{"-1084", "-94", "794"} << false;
+        QTest::newRow("zero length") << "0"
+                                     << "128"
+                                     << "700" << QStringList{} << true;
+        QTest::newRow("zero by zero") << "0"
+                                      << "128"
+                                      << "0" << QStringList{} << false;
+        QTest::newRow("empty audio") << "100"
+                                     << ""
+                                     << "700" << QStringList{} << false;
     }
 
     void workedExamples() {

@@ -4,6 +4,7 @@
 // The classic look: the bevel and the etched frame drawn with solid rectangles must put down
 // exactly the pixels of Qt's own qDrawWinPanel and qDrawShadeRect, and the window's text boxes
 // and frames must wear them.
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <qdrawutil.h>
 
 #include "support/window.h"
 #include "ui/widgets/classic_style.h"
@@ -88,8 +88,9 @@ private slots:
     void bevelMatchesQtsWinPanel() {
         QFETCH(QRect, rect);
         const QPalette palette = BevelPalette();
-        const QString difference = FirstDifference([&](QPainter* p) { DrawSunkenBevel(p, rect, palette); },
-                                                   [&](QPainter* p) { qDrawWinPanel(p, rect, palette, true); });
+        const QString difference =
+            FirstDifference([&](QPainter* p) { DrawSunkenBevel(p, rect, palette); },
+                            [&](QPainter* p) { qDrawWinPanel(p, rect, palette, true); });
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
@@ -98,8 +99,9 @@ private slots:
     void etchedFrameMatchesQtsShadeRect() {
         QFETCH(QRect, rect);
         const QPalette palette = BevelPalette();
-        const QString difference = FirstDifference([&](QPainter* p) { DrawEtchedFrame(p, rect, palette); },
-                                                   [&](QPainter* p) { qDrawShadeRect(p, rect, palette, true, 1, 0); });
+        const QString difference =
+            FirstDifference([&](QPainter* p) { DrawEtchedFrame(p, rect, palette); },
+                            [&](QPainter* p) { qDrawShadeRect(p, rect, palette, true, 1, 0); });
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 

@@ -79,9 +79,7 @@ int Changed(const QImage& a, const QImage& b, QRect area) {
     return changed;
 }
 
-QRect InWindow(QWidget* window, QWidget* w, QRect r) {
-    return r.translated(w->mapTo(window, QPoint()));
-}
+QRect InWindow(QWidget* window, QWidget* w, QRect r) { return r.translated(w->mapTo(window, QPoint())); }
 
 // The child: opens the window under the desktop's scheme and prints what it measures.
 int Measure() {

@@ -77,8 +77,9 @@ private slots:
 
         const char* const labels[] = {"Label32", "Label31", "Label30", "Label29",
                                       "Label28", "Label27", "Label26", "Label25"};
-        const QStringList captions{"bits",           "bytes",           "kilobits (kb/kbit)", "kilobytes (kB)",
-                                   "megabits (Mbit)", "megabytes (MB)", "gigabits (Gbit)",    "gigabytes (GB)"};
+        const QStringList captions{
+            "bits",           "bytes",           "kilobits (kb/kbit)", "kilobytes (kB)", "megabits (Mbit)",
+            "megabytes (MB)", "gigabits (Gbit)", "gigabytes (GB)"};
         for (int i = 0; i < 8; ++i) {
             auto* label = window->findChild<QLabel*>(labels[i]);
             QVERIFY2(label, labels[i]);
@@ -86,47 +87,71 @@ private slots:
             // Each unit sits on the row of its box.
             QVERIFY(std::abs(label->y() - boxes[i]->y()) <= 1);
         }
-        for (const char* name : {"Label14", "Label18", "Label19", "Label20", "Label21", "Label22", "Label23", "Label33"})
+        for (const char* name :
+             {"Label14", "Label18", "Label19", "Label20", "Label21", "Label22", "Label23", "Label33"})
             QCOMPARE(window->findChild<QLabel*>(name)->text(), QString("="));
-        QCOMPARE(window->findChild<QLabel*>("Label35")->text(),
-                 QString("This program will not correctly calculate the space on a Hard Drive if you use the size "
-                         "given on the HD box.  HD manufacturers use 1,000,000,000 bytes to represent 1 GB, but in "
-                         "the REAL world 1 GB is 1073741824 bytes.   Use the values your OS gives you"));
+        QCOMPARE(
+            window->findChild<QLabel*>("Label35")->text(),
+            QString(
+                "This program will not correctly calculate the space on a Hard Drive if you use the size "
+                "given on the HD box.  HD manufacturers use 1,000,000,000 bytes to represent 1 GB, but in "
+                "the REAL world 1 GB is 1073741824 bytes.   Use the values your OS gives you"));
     }
 
     void workedExamples_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<int>("unit");
         QTest::addColumn<QStringList>("want");
-        QTest::newRow("1 GB") << "1" << 7
-                              << QStringList{"8589934592", "1073741824", "8388608", "1048576", "8192", "1024", "8", "1"};
+        QTest::newRow("1 GB") << "1" << 7 << QStringList{"8589934592", "1073741824", "8388608", "1048576",
+                                                         "8192",       "1024",       "8",       "1"};
         QTest::newRow("1 bit") << "1" << 0
-                               << QStringList{"1", "0.125", "0.0009765625", "0.0001220703125", "9.5367431640625E-07",
-                                              "1.19209289550781E-07", "9.31322574615479E-10", "1.16415321826935E-10"};
+                               << QStringList{"1",
+                                              "0.125",
+                                              "0.0009765625",
+                                              "0.0001220703125",
+                                              "9.5367431640625E-07",
+                                              "1.19209289550781E-07",
+                                              "9.31322574615479E-10",
+                                              "1.16415321826935E-10"};
         QTest::newRow("700 MB") << "700" << 5
-                                << QStringList{"5872025600", "734003200", "5734400", "716800", "5600", "700", "5.46875",
-                                               "0.68359375"};
+                                << QStringList{"5872025600", "734003200", "5734400", "716800",
+                                               "5600",       "700",       "5.46875", "0.68359375"};
         QTest::newRow("4.7 GB") << "4.7" << 7
-                                << QStringList{"40372692582.4", "5046586572.8", "39426457.6", "4928307.2", "38502.4",
-                                               "4812.8", "37.6", "4.7"};
+                                << QStringList{"40372692582.4", "5046586572.8", "39426457.6", "4928307.2",
+                                               "38502.4",       "4812.8",       "37.6",       "4.7"};
         QTest::newRow("-5 bytes") << "-5" << 1
-                                  << QStringList{"-40", "-5", "-0.0390625", "-0.0048828125", "-3.814697265625E-05",
-                                                 "-4.76837158203125E-06", "-3.72529029846191E-08",
+                                  << QStringList{"-40",
+                                                 "-5",
+                                                 "-0.0390625",
+                                                 "-0.0048828125",
+                                                 "-3.814697265625E-05",
+                                                 "-4.76837158203125E-06",
+                                                 "-3.72529029846191E-08",
                                                  "-4.65661287307739E-09"};
         QTest::newRow("0 kB") << "0" << 3 << QStringList(8, "0");
-        QTest::newRow("007 kB") << "007" << 3
-                                << QStringList{"57344", "7168", "56", "007", "0.0546875", "0.0068359375",
-                                               "5.340576171875E-05", "6.67572021484375E-06"};
+        QTest::newRow("007 kB") << "007" << 3 << QStringList{"57344",
+                                                             "7168",
+                                                             "56",
+                                                             "007",
+                                                             "0.0546875",
+                                                             "0.0068359375",
+                                                             "5.340576171875E-05",
+                                                             "6.67572021484375E-06"};
         QTest::newRow("1E300 bits") << "1E300" << 0
-                                    << QStringList{"1E300", "1.25E+299", "9.765625E+296", "1.220703125E+296",
-                                                   "9.5367431640625E+293", "1.19209289550781E+293",
-                                                   "9.31322574615479E+290", "1.16415321826935E+290"};
-        QTest::newRow("blank before 1 Mbit") << " 1" << 4
-                                             << QStringList{"1048576", "131072", "1024", "128", " 1", "0.125",
-                                                            "0.0009765625", "0.0001220703125"};
+                                    << QStringList{"1E300",
+                                                   "1.25E+299",
+                                                   "9.765625E+296",
+                                                   "1.220703125E+296",
+                                                   "9.5367431640625E+293",
+                                                   "1.19209289550781E+293",
+                                                   "9.31322574615479E+290",
+                                                   "1.16415321826935E+290"};
+        QTest::newRow("blank before 1 Mbit")
+            << " 1" << 4 << QStringList{"1048576", "131072", "1024",         "128",
+                                        " 1",      "0.125",  "0.0009765625", "0.0001220703125"};
         QTest::newRow("1,024 kbit") << "1,024" << 2
-                                    << QStringList{"1048576", "131072", "1,024", "128", "1", "0.125", "0.0009765625",
-                                                   "0.0001220703125"};
+                                    << QStringList{"1048576", "131072", "1,024",        "128",
+                                                   "1",       "0.125",  "0.0009765625", "0.0001220703125"};
     }
 
     // Typed with no unit chosen (nothing converts), then the unit clicked.
@@ -285,7 +310,8 @@ private slots:
         QWidget* tab = list1->parentWidget();
         for (QLabel* label : tab->findChildren<QLabel*>()) {
             if (label->wordWrap())
-                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(label->objectName()));
             else
                 QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
         }
@@ -295,7 +321,8 @@ private slots:
                 QVERIFY2(box->fontMetrics().horizontalAdvance(longest) <= box->width() - 6, longest);
         }
         for (int i = 0; i < list1->count(); ++i)
-            QVERIFY2(list1->viewport()->rect().contains(list1->visualItemRect(list1->item(i))), qPrintable(kItems[i]));
+            QVERIFY2(list1->viewport()->rect().contains(list1->visualItemRect(list1->item(i))),
+                     qPrintable(kItems[i]));
     }
 };
 

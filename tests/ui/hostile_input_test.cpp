@@ -57,9 +57,8 @@ qint64 Type(QLineEdit* field, const QString& text) {
 }
 
 // The outputs of every section; the texts a result may take are checked against them.
-const char* const kOutputs[] = {"txtVidBit", "audData", "lblVidData", "Label44", "Text16", "Text17",
-                                "Text2",     "Text3",   "Text4",      "Text5",   "Text6",  "Text7",
-                                "Text8",     "Text9"};
+const char* const kOutputs[] = {"txtVidBit", "audData", "lblVidData", "Label44", "Text16", "Text17", "Text2",
+                                "Text3",     "Text4",   "Text5",      "Text6",   "Text7",  "Text8",  "Text9"};
 
 QString OutputText(QWidget* output) {
     if (auto* edit = qobject_cast<QLineEdit*>(output))
@@ -100,28 +99,40 @@ private slots:
             QTest::newRow(name) << field << text << paste << want << messages;
         };
         row("32767 nines: too large", QStringLiteral("txtSize"), QString(kLongest, '9'), true, unchanged, 0);
-        row("32767 nines as the length", QStringLiteral("txtMin"), QString(kLongest, '9'), true, unchanged, 0);
+        row("32767 nines as the length", QStringLiteral("txtMin"), QString(kLongest, '9'), true, unchanged,
+            0);
         row("32767 letters", QStringLiteral("txtAudBit"), QString(kLongest, 'x'), true, unchanged, 0);
         row("32767 commas", QStringLiteral("txtSize"), QString(kLongest, ','), true, unchanged, 0);
         row("32767 points", QStringLiteral("txtMin"), QString(kLongest, '.'), true, unchanged, 0);
-        row("32767 zeros are zero", QStringLiteral("txtSize"), QString(kLongest, '0'), true, QStringList{"-128", "94", "-94"}, 0);
-        row("zeros then a one", QStringLiteral("txtAudBit"), QString(kLongest - 1, '0') + "1", true, QStringList{"954", "1", "699"}, 0);
-        row("1,000 grouped", QStringLiteral("txtSize"), QStringLiteral("1,000"), true, QStringList{"1237", "94", "906"}, 0);
+        row("32767 zeros are zero", QStringLiteral("txtSize"), QString(kLongest, '0'), true,
+            QStringList{"-128", "94", "-94"}, 0);
+        row("zeros then a one", QStringLiteral("txtAudBit"), QString(kLongest - 1, '0') + "1", true,
+            QStringList{"954", "1", "699"}, 0);
+        row("1,000 grouped", QStringLiteral("txtSize"), QStringLiteral("1,000"), true,
+            QStringList{"1237", "94", "906"}, 0);
         row("tab before the number", QStringLiteral("txtSize"), QStringLiteral("\t700"), true, unchanged, 0);
-        row("no-break space before", QStringLiteral("txtSize"), QString(QChar(0xa0)) + "700", true, unchanged, 0);
+        row("no-break space before", QStringLiteral("txtSize"), QString(QChar(0xa0)) + "700", true, unchanged,
+            0);
         row("newline after", QStringLiteral("txtMin"), QStringLiteral("100\n"), true, unchanged, 0);
         row("NUL inside", QStringLiteral("txtAudBit"), QString("12") + QChar(0) + "8", true, unchanged, 0);
-        row("Arabic-Indic digits", QStringLiteral("txtMin"), QString::fromUtf8("\u0661\u0660\u0660"), false, unchanged, 0);
-        row("full-width digits", QStringLiteral("txtSize"), QString::fromUtf8("\uff17\uff10\uff10"), true, unchanged, 0);
+        row("Arabic-Indic digits", QStringLiteral("txtMin"), QString::fromUtf8("\u0661\u0660\u0660"), false,
+            unchanged, 0);
+        row("full-width digits", QStringLiteral("txtSize"), QString::fromUtf8("\uff17\uff10\uff10"), true,
+            unchanged, 0);
         row("lone minus", QStringLiteral("txtMin"), QStringLiteral("-"), false, unchanged, 0);
         row("lone plus", QStringLiteral("txtAudBit"), QStringLiteral("+"), false, unchanged, 0);
         row("lone point", QStringLiteral("txtSize"), QStringLiteral("."), false, unchanged, 0);
         // Typing passes through "1", whose results stay while "1e" is no number.
-        row("1e", QStringLiteral("txtSize"), QStringLiteral("1e"), false, QStringList{"-127", "94", "-93"}, 0);
-        row("1e999 pasted: too large", QStringLiteral("txtSize"), QStringLiteral("1e999"), true, unchanged, 0);
-        row("1e999 typed stops at 1e99", QStringLiteral("txtSize"), QStringLiteral("1e999"), false, QStringList{"1.36533333333333E+99", "94", "1E+99"}, 0);
-        row("-0 as the length divides by zero", QStringLiteral("txtMin"), QStringLiteral("-0"), false, unchanged, 1);
-        row("-0 as the audio bitrate shows 0", QStringLiteral("txtAudBit"), QStringLiteral("-0"), true, QStringList{"956", "0", "700"}, 0);
+        row("1e", QStringLiteral("txtSize"), QStringLiteral("1e"), false, QStringList{"-127", "94", "-93"},
+            0);
+        row("1e999 pasted: too large", QStringLiteral("txtSize"), QStringLiteral("1e999"), true, unchanged,
+            0);
+        row("1e999 typed stops at 1e99", QStringLiteral("txtSize"), QStringLiteral("1e999"), false,
+            QStringList{"1.36533333333333E+99", "94", "1E+99"}, 0);
+        row("-0 as the length divides by zero", QStringLiteral("txtMin"), QStringLiteral("-0"), false,
+            unchanged, 1);
+        row("-0 as the audio bitrate shows 0", QStringLiteral("txtAudBit"), QStringLiteral("-0"), true,
+            QStringList{"956", "0", "700"}, 0);
     }
 
     void bitrateTabTakesHostileText() {
@@ -176,7 +187,8 @@ private slots:
         tabs->setCurrentIndex(2);
         list->setCurrentRow(1);  // the converter runs with bytes chosen
 
-        const QRegularExpression shown(QStringLiteral("^(-?[0-9]+(\\.[0-9]+)?(E[+-][0-9]{2,3})?|-|too low|)$"));
+        const QRegularExpression shown(
+            QStringLiteral("^(-?[0-9]+(\\.[0-9]+)?(E[+-][0-9]{2,3})?|-|too low|)$"));
         auto* converterInput = find<QLineEdit>("Text1");
         for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
             if (!field->isEnabled() || field->isReadOnly())
@@ -186,17 +198,18 @@ private slots:
                     tabs->setCurrentIndex(tab);  // a user sees the field they paste into
             }
             const qint64 ms = Paste(field, text);
-            const QString where = field->objectName().isEmpty() ? field->parentWidget()->objectName()
-                                                                : field->objectName();
+            const QString where =
+                field->objectName().isEmpty() ? field->parentWidget()->objectName() : field->objectName();
             QVERIFY2(ms < kSlowestEditMs, qPrintable(QString("%1 took %2 ms").arg(where).arg(ms)));
             QCOMPARE(field->text(), text);
             for (const char* name : kOutputs) {
                 auto* output = find<QWidget>(name);
                 QVERIFY2(output, name);
                 const QString value = OutputText(output);
-                QVERIFY2(shown.match(value).hasMatch() || value == converterInput->text(),
-                         qPrintable(QString("%1 shows \"%2\" after a paste into %3")
-                                        .arg(name, value.left(40), where)));
+                QVERIFY2(
+                    shown.match(value).hasMatch() || value == converterInput->text(),
+                    qPrintable(
+                        QString("%1 shows \"%2\" after a paste into %3").arg(name, value.left(40), where)));
             }
         }
         QTest::qWait(20);

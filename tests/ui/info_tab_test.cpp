@@ -41,19 +41,23 @@ private slots:
         auto* newest = info->findChild<QLabel*>("Label43");
         auto* older = info->findChild<QLabel*>("Label37");
         QVERIFY(newest && older);
-        QCOMPARE(newest->text(),
-                 QString("01/11/01: Added an HD space calculator that calculates the amount of space you will need "
-                         "to Flask your VOB files to your HD.  Also added an audio bitrate calculator that will tell "
-                         "you the maximum Audio bit rate to use after you have flasked your VOB files; as your "
-                         "flasked AVI may be somewhat smaller than originally intended you may be able to increase "
-                         "the audio bit rate and get better quality sound than anticipated."));
-        QCOMPARE(older->text(),
-                 QString("01/07/01:  Fixed a small mathematical error in the calculations of the bitrate "
-                         "calculator, it should now be even more accurate.  Added Data conversion calculator; this "
-                         "has been fully tested and haven't found any errors.   The bitrate clculator is now on a "
-                         "tabbed form.  I make no warranties as to the usefullness, accuracy or whether or not it is "
-                         "safe to run this program on your computer.  If you get a virus from this program or it "
-                         "somehow trashes your computer, it is nothing that I coded into it so don't blame me."));
+        QCOMPARE(
+            newest->text(),
+            QString(
+                "01/11/01: Added an HD space calculator that calculates the amount of space you will need "
+                "to Flask your VOB files to your HD.  Also added an audio bitrate calculator that will tell "
+                "you the maximum Audio bit rate to use after you have flasked your VOB files; as your "
+                "flasked AVI may be somewhat smaller than originally intended you may be able to increase "
+                "the audio bit rate and get better quality sound than anticipated."));
+        QCOMPARE(
+            older->text(),
+            QString(
+                "01/07/01:  Fixed a small mathematical error in the calculations of the bitrate "
+                "calculator, it should now be even more accurate.  Added Data conversion calculator; this "
+                "has been fully tested and haven't found any errors.   The bitrate clculator is now on a "
+                "tabbed form.  I make no warranties as to the usefullness, accuracy or whether or not it is "
+                "safe to run this program on your computer.  If you get a virus from this program or it "
+                "somehow trashes your computer, it is nothing that I coded into it so don't blame me."));
         for (QLabel* label : labels) {
             QVERIFY(label->wordWrap());
             QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -66,7 +70,8 @@ private slots:
         auto* older = info->findChild<QLabel*>("Label37");
         auto* exit = info->findChild<QPushButton*>("Command4");
         for (QLabel* label : {newest, older})
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->objectName()));
         QCOMPARE(newest->x(), older->x());
         QCOMPARE(newest->width(), older->width());
         QVERIFY(newest->geometry().bottom() <= older->y() + 1);

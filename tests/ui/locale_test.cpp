@@ -61,11 +61,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("want");  // txtVidBit, audData, lblVidData
-        QTest::newRow("decimal comma in, decimal comma out")
-            << "txtSize" << "700,5" << QStringList{"828", "94", "606,5"};
-        QTest::newRow("point groups thousands") << "txtSize" << "1.400" << QStringList{"1783", "94", "1306"};
-        QTest::newRow("comma in the length") << "txtMin" << "90,0" << QStringList{"934", "84", "616"};
-        QTest::newRow("exponent") << "txtSize" << "1,4E3" << QStringList{"1783", "94", "1306"};
+        QTest::newRow("decimal comma in, decimal comma out") << "txtSize"
+                                                             << "700,5" << QStringList{"828", "94", "606,5"};
+        QTest::newRow("point groups thousands") << "txtSize"
+                                                << "1.400" << QStringList{"1783", "94", "1306"};
+        QTest::newRow("comma in the length") << "txtMin"
+                                             << "90,0" << QStringList{"934", "84", "616"};
+        QTest::newRow("exponent") << "txtSize"
+                                  << "1,4E3" << QStringList{"1783", "94", "1306"};
     }
 
     void bitrateTabReadsAndWritesTheLocalesNumbers() {
@@ -95,15 +98,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("want");
         QTest::newRow("1 bit") << 0 << "1"
-                               << QStringList{"1", "0,125", "0,0009765625", "0,0001220703125",
-                                              "9,5367431640625E-07", "1,19209289550781E-07",
-                                              "9,31322574615479E-10", "1,16415321826935E-10"};
-        QTest::newRow("4,7 gigabytes") << 7 << "4,7"
-                                       << QStringList{"40372692582,4", "5046586572,8", "39426457,6",
-                                                      "4928307,2", "38502,4", "4812,8", "37,6", "4,7"};
-        QTest::newRow("grouped kilobits") << 2 << "1.024"
-                                          << QStringList{"1048576", "131072", "1.024", "128", "1",
-                                                         "0,125", "0,0009765625", "0,0001220703125"};
+                               << QStringList{"1",
+                                              "0,125",
+                                              "0,0009765625",
+                                              "0,0001220703125",
+                                              "9,5367431640625E-07",
+                                              "1,19209289550781E-07",
+                                              "9,31322574615479E-10",
+                                              "1,16415321826935E-10"};
+        QTest::newRow("4,7 gigabytes")
+            << 7 << "4,7" << QStringList{"40372692582,4", "5046586572,8", "39426457,6", "4928307,2",
+                                         "38502,4",       "4812,8",       "37,6",       "4,7"};
+        QTest::newRow("grouped kilobits")
+            << 2 << "1.024" << QStringList{"1048576", "131072", "1.024",        "128",
+                                           "1",       "0,125",  "0,0009765625", "0,0001220703125"};
     }
 
     void converterWritesTheLocalesNumbers() {

@@ -54,9 +54,7 @@ private slots:
         QCOMPARE(tabs->geometry(), QRect(0, 0, 505, 418));
     }
 
-    void theTabStripHoldsTheFocusAtStart() {
-        QVERIFY(qobject_cast<QTabBar*>(QApplication::focusWidget()));
-    }
+    void theTabStripHoldsTheFocusAtStart() { QVERIFY(qobject_cast<QTabBar*>(QApplication::focusWidget())); }
 
     void exitButtonsSitOnTheirTabs() {
         const struct {

@@ -13,9 +13,7 @@
 
 namespace {
 
-tessaly::Rgb ToRgb(QRgb p) {
-    return {uchar(qRed(p)), uchar(qGreen(p)), uchar(qBlue(p))};
-}
+tessaly::Rgb ToRgb(QRgb p) { return {uchar(qRed(p)), uchar(qGreen(p)), uchar(qBlue(p))}; }
 
 // A control's text against what lies beneath it: the window grabbed as shown and with the
 // control's text colours transparent, each pixel set against the one beneath it. The glyphs'

@@ -43,8 +43,9 @@ QRect TextRect(QWidget* widget, QWidget* window, int* room) {
         text = Caption(button->text());
         alignment = Qt::AlignCenter;
         if (qobject_cast<QRadioButton*>(widget)) {
-            const int indicator = widget->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
-                                  widget->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
+            const int indicator =
+                widget->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
+                widget->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
             box.setLeft(box.left() + indicator);
             alignment = Qt::AlignLeft;
         }
@@ -77,11 +78,12 @@ int Dump() {
         window.tabs()->setCurrentIndex(tab);
         QList<QPair<QString, QRect>> captions;
         for (QWidget* widget : window.tabs()->widget(tab)->findChildren<QWidget*>()) {
-            if (widget->objectName().isEmpty() || !widget->isVisible() || widget->objectName().startsWith("qt_"))
+            if (widget->objectName().isEmpty() || !widget->isVisible() ||
+                widget->objectName().startsWith("qt_"))
                 continue;
             const QRect at(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-            out << widget->objectName() << ' ' << qRound(at.x() * ratio) << ' ' << qRound(at.y() * ratio) << ' '
-                << qRound(at.width() * ratio) << ' ' << qRound(at.height() * ratio) << '\n';
+            out << widget->objectName() << ' ' << qRound(at.x() * ratio) << ' ' << qRound(at.y() * ratio)
+                << ' ' << qRound(at.width() * ratio) << ' ' << qRound(at.height() * ratio) << '\n';
             if (!ShowsOneLineCaption(widget))
                 continue;
             int room = 0;
@@ -144,9 +146,10 @@ private slots:
             const QList<int>& small = it.value();
             const QList<int>& large = two[it.key()];
             for (int i = 0; i < 4; ++i)
-                QVERIFY2(qAbs(large[i] - 2 * small[i]) <= 1,
-                         qPrintable(QStringLiteral("%1: %2 at 100 %, %3 at 200 %")
-                                        .arg(it.key(), QString::number(small[i]), QString::number(large[i]))));
+                QVERIFY2(
+                    qAbs(large[i] - 2 * small[i]) <= 1,
+                    qPrintable(QStringLiteral("%1: %2 at 100 %, %3 at 200 %")
+                                   .arg(it.key(), QString::number(small[i]), QString::number(large[i]))));
         }
     }
 

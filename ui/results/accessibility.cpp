@@ -120,7 +120,7 @@ public:
         return object == combo()->view() ? 0 : object == combo()->lineEdit() ? 1 : -1;
     }
     QAccessibleInterface* child(int index) const override {
-        QWidget* part = index == 0 ? static_cast<QWidget*>(combo()->view())
+        QWidget* part = index == 0   ? static_cast<QWidget*>(combo()->view())
                         : index == 1 ? static_cast<QWidget*>(combo()->lineEdit())
                                      : nullptr;
         return part ? QAccessible::queryAccessibleInterface(part) : nullptr;
@@ -145,8 +145,8 @@ QAccessibleInterface* CustomFactory(const QString&, QObject* object) {
     auto* widget = static_cast<QWidget*>(object);
     switch (KindOf(object)) {
     case Kind::Result:
-        return new ResultAccessible(widget, qobject_cast<QLabel*>(widget) ? QAccessible::StaticText
-                                                                          : QAccessible::EditableText);
+        return new ResultAccessible(
+            widget, qobject_cast<QLabel*>(widget) ? QAccessible::StaticText : QAccessible::EditableText);
     case Kind::CaptionedCombo:
         return new CaptionedComboAccessible(static_cast<QComboBox*>(widget));
     case Kind::Window:

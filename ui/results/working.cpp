@@ -53,14 +53,16 @@ QString StopText(const Stop<Field>& stop, const FieldCaptions<Field>& captions) 
     case StopReason::NotANumber:
         return Tr("\u201c%1\u201d holds no number, so the calculation stops there.").arg(field);
     case StopReason::TooLarge:
-        return Tr("\u201c%1\u201d holds a number too large to calculate with, so the calculation stops there.")
+        return Tr("\u201c%1\u201d holds a number too large to calculate with, so the calculation stops "
+                  "there.")
             .arg(field);
     case StopReason::TooSmall:
         return Tr("\u201c%1\u201d holds a number too close to 0 to calculate with, so the calculation stops "
                   "there.")
             .arg(field);
     case StopReason::Zero:
-        return Tr("\u201c%1\u201d is 0, and no bitrate fills a size in no time (a division by zero).").arg(field);
+        return Tr("\u201c%1\u201d is 0, and no bitrate fills a size in no time (a division by zero).")
+            .arg(field);
     case StopReason::ZeroByZero:
         break;
     }
@@ -69,8 +71,8 @@ QString StopText(const Stop<Field>& stop, const FieldCaptions<Field>& captions) 
 
 // Why a figure of a completed run is negative; empty when none is.
 template <typename Field>
-QString NegativeText(const Negative<Field>& negative, const FieldCaptions<Field>& captions, const Lines& lines,
-                     double part, double whole) {
+QString NegativeText(const Negative<Field>& negative, const FieldCaptions<Field>& captions,
+                     const Lines& lines, double part, double whole) {
     switch (negative.cause) {
     case NegativeCause::Typed:
         return Tr("\u201c%1\u201d holds a negative number, so the figures are not those of a real film.")
@@ -93,8 +95,8 @@ QString NegativeText(const Negative<Field>& negative, const FieldCaptions<Field>
 
 // The working of the latest run, or why it stopped and then the working of the figures shown.
 template <typename Outcome, typename Field, typename Write>
-QString WithVerdict(const RunRecord<Outcome>& runs, const FieldCaptions<Field>& captions, const QString& decimal,
-                    Write write) {
+QString WithVerdict(const RunRecord<Outcome>& runs, const FieldCaptions<Field>& captions,
+                    const QString& decimal, Write write) {
     const auto& latest = runs.latest;
     Lines lines(decimal);
     if (latest && latest->completed()) {
@@ -137,10 +139,11 @@ void WriteVideoBitrate(Lines& lines, const VideoBitrateOutcome& outcome,
     lines << UnitNote(lines);
     const Encoding assumed;
     if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed))
-        lines << Tr("For an encoder that counts k as 1000, leaving room for the container (%1 frames a second, "
-                    "MP3 audio at %2k): AVI %3, MKV %4, MP4 %5 kbit/s")
-                     .arg(lines.n(assumed.frameRate), lines.n(w.audioBitrate), lines.n((*rates)[0]),
-                          lines.n((*rates)[1]), lines.n((*rates)[2]));
+        lines
+            << Tr("For an encoder that counts k as 1000, leaving room for the container (%1 frames a second, "
+                  "MP3 audio at %2k): AVI %3, MKV %4, MP4 %5 kbit/s")
+                   .arg(lines.n(assumed.frameRate), lines.n(w.audioBitrate), lines.n((*rates)[0]),
+                        lines.n((*rates)[1]), lines.n((*rates)[2]));
 }
 
 void WriteHdSpace(Lines& lines, const HdSpaceOutcome& outcome, const FieldCaptions<HdSpaceField>& captions) {
@@ -208,8 +211,8 @@ void WriteAudioBitrate(Lines& lines, const AudioBitrateOutcome& outcome,
 
 }  // namespace
 
-QString WorkingText(const RunRecord<VideoBitrateOutcome>& runs, const FieldCaptions<VideoBitrateField>& captions,
-                    const QString& decimal) {
+QString WorkingText(const RunRecord<VideoBitrateOutcome>& runs,
+                    const FieldCaptions<VideoBitrateField>& captions, const QString& decimal) {
     return WithVerdict(runs, captions, decimal, WriteVideoBitrate);
 }
 
@@ -218,8 +221,8 @@ QString WorkingText(const RunRecord<HdSpaceOutcome>& runs, const FieldCaptions<H
     return WithVerdict(runs, captions, decimal, WriteHdSpace);
 }
 
-QString WorkingText(const RunRecord<AudioBitrateOutcome>& runs, const FieldCaptions<AudioBitrateField>& captions,
-                    const QString& decimal) {
+QString WorkingText(const RunRecord<AudioBitrateOutcome>& runs,
+                    const FieldCaptions<AudioBitrateField>& captions, const QString& decimal) {
     return WithVerdict(runs, captions, decimal, WriteAudioBitrate);
 }
 
@@ -239,8 +242,7 @@ QString ConversionWorking(const std::optional<Conversion>& latest, std::size_t b
     } else if (box < selected) {
         const BoxWorking& step = latest->working[box];
         lines << Tr("%1 %2 \u00d7 %3 = %4 %5 (1 %2 = %3 %5)")
-                     .arg(lines.n(step.from), from, lines.n(step.factor), lines.n(step.result),
-                          Symbol(box));
+                     .arg(lines.n(step.from), from, lines.n(step.factor), lines.n(step.result), Symbol(box));
     } else {
         for (std::size_t k = selected + 1; k <= box; ++k) {
             const BoxWorking& step = latest->working[k];

@@ -57,12 +57,12 @@ FieldCaptions<Field> CaptionsOf(std::initializer_list<std::pair<Field, const QWi
 // `decimal`, then why a figure is negative, where one is. When the latest run failed, the
 // text first says which field stopped it and how, then that the figures come from the last
 // complete run, or that there is none yet.
-QString WorkingText(const RunRecord<VideoBitrateOutcome>& runs, const FieldCaptions<VideoBitrateField>& captions,
-                    const QString& decimal);
+QString WorkingText(const RunRecord<VideoBitrateOutcome>& runs,
+                    const FieldCaptions<VideoBitrateField>& captions, const QString& decimal);
 QString WorkingText(const RunRecord<HdSpaceOutcome>& runs, const FieldCaptions<HdSpaceField>& captions,
                     const QString& decimal);
-QString WorkingText(const RunRecord<AudioBitrateOutcome>& runs, const FieldCaptions<AudioBitrateField>& captions,
-                    const QString& decimal);
+QString WorkingText(const RunRecord<AudioBitrateOutcome>& runs,
+                    const FieldCaptions<AudioBitrateField>& captions, const QString& decimal);
 
 // How the converter's box `box` (bits first) got its figure in the latest conversion, if any.
 QString ConversionWorking(const std::optional<Conversion>& latest, std::size_t box, const QString& decimal);

@@ -12,11 +12,11 @@
 #include "core/audio_bitrate.h"
 #include "core/units.h"
 #include "ui/results/accessibility.h"
+#include "ui/results/results.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
 #include "ui/widgets/grounds.h"
 #include "ui/widgets/message.h"
-#include "ui/results/results.h"
 #include "ui/widgets/text.h"
 
 namespace tessaly::ui {
@@ -44,9 +44,11 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
     MakeNote(canvas, "Label48", QString::fromLatin1(kNote), {3690, 945, 3660, 645}, 1755 - 945);
 
     QGroupBox* video = MakeFrame(canvas, "Frame4", tr("Video"), {3645, 1755, 3570, 1275});
-    QLabel* lengthCaption = MakeCaption(video, "Label49", tr("Movie Length (mins):"), {180, 315, 1905, 330}, right);
+    QLabel* lengthCaption =
+        MakeCaption(video, "Label49", tr("Movie Length (mins):"), {180, 315, 1905, 330}, right);
     length_ = MakeField(video, "Text13", {2115, 315, 1185, 285}, lengthCaption);
-    QLabel* aviSizeCaption = MakeCaption(video, "Label50", tr("Flasked AVI size (MB's):"), {45, 765, 2040, 330}, right);
+    QLabel* aviSizeCaption =
+        MakeCaption(video, "Label50", tr("Flasked AVI size (MB's):"), {45, 765, 2040, 330}, right);
     aviSize_ = MakeField(video, "Text14", {2115, 720, 1185, 285}, aviSizeCaption);
 
     QGroupBox* audio = MakeFrame(canvas, "Frame6", tr("Audio"), {3690, 3090, 3570, 690});
@@ -93,16 +95,17 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
 
     DescribeSection({heading, video, audio, rate, bitrate}, heading->text());
 
-    captions_ = CaptionsOf<AudioBitrateField>({{AudioBitrateField::Length, lengthCaption}, {AudioBitrateField::AviSize, aviSizeCaption}, {AudioBitrateField::DesiredSize, desiredSizeCaption}});
+    captions_ = CaptionsOf<AudioBitrateField>({{AudioBitrateField::Length, lengthCaption},
+                                               {AudioBitrateField::AviSize, aviSizeCaption},
+                                               {AudioBitrateField::DesiredSize, desiredSizeCaption}});
     results_ = new Results(this);
-    const auto working = [this] {
-        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal));
-    };
+    const auto working = [this] { return WorkingText(runs_, captions_, FromUtf8(separators_.decimal)); };
     const QString kbitPerSecond = FromUtf8(kKbitPerSecond);
     results_->add(bitrate_, kbitPerSecond, working);
     results_->add(suggestion_, kbitPerSecond, working);
     results_->copyOnCtrlC(
-        {length_, aviSize_, wav_, noWav_, wav48kHz_, wav44kHz_, desiredSize_, bitrate_, suggestion_}, bitrate_);
+        {length_, aviSize_, wav_, noWav_, wav48kHz_, wav44kHz_, desiredSize_, bitrate_, suggestion_},
+        bitrate_);
 
     for (QLineEdit* input : {length_, aviSize_, desiredSize_})
         connect(input, &QLineEdit::textChanged, this, &AudioBitrateSection::recalculate);
@@ -119,7 +122,6 @@ void AudioBitrateSection::loadDefaults() {
 }
 
 QWidget* AudioBitrateSection::firstInTabOrder() const { return length_; }
-
 
 void AudioBitrateSection::chooseWav() {
     wav48kHz_->setEnabled(true);

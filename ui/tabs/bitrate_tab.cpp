@@ -10,12 +10,12 @@
 #include "core/units.h"
 #include "core/video_bitrate.h"
 #include "ui/results/accessibility.h"
+#include "ui/results/results.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
 #include "ui/widgets/grounds.h"
 #include "ui/widgets/message.h"
-#include "ui/results/results.h"
 #include "ui/widgets/text.h"
 
 namespace tessaly::ui {
@@ -63,7 +63,8 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     length_ = MakeRowField(c, "txtMin", {2295, 615, 1215, 420}, lengthCaption);
     MakeRowLabel(c, "Label7", tr("min"), {3570, 615, 1095, 390}, left);
 
-    QLabel* audioBitrateCaption = MakeRowLabel(c, "Label2", tr("audio bitrate"), {225, 1110, 2025, 390}, right);
+    QLabel* audioBitrateCaption =
+        MakeRowLabel(c, "Label2", tr("audio bitrate"), {225, 1110, 2025, 390}, right);
     audioBitrate_ = MakeRowField(c, "txtAudBit", {2295, 1095, 1215, 420}, audioBitrateCaption);
     audioBitrate_->setText(QStringLiteral("128"));
     MakeRowLabel(c, "Label8", tr("kbit/sec"), {3570, 1110, 1095, 390}, left);
@@ -73,7 +74,8 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     size_->setText(QStringLiteral("700"));
     MakeRowLabel(c, "Label10", tr("MB"), {3570, 1605, 1095, 390}, left);
 
-    QLabel* videoBitrateCaption = MakeRowLabel(c, "Label5", tr("video bitrate"), {225, 2235, 2025, 390}, right);
+    QLabel* videoBitrateCaption =
+        MakeRowLabel(c, "Label5", tr("video bitrate"), {225, 2235, 2025, 390}, right);
     videoBitrate_ = MakeRowField(c, "txtVidBit", {2295, 2220, 1215, 420}, videoBitrateCaption, true);
     videoBitrate_->setText(QStringLiteral("0"));
     videoBitrate_->setEnabled(false);
@@ -119,11 +121,11 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
 
     for (QLineEdit* input : {size_, audioBitrate_, length_})
         connect(input, &QLineEdit::textChanged, this, &BitrateTab::recalculate);
-    captions_ = CaptionsOf<VideoBitrateField>({{VideoBitrateField::Length, lengthCaption}, {VideoBitrateField::AudioBitrate, audioBitrateCaption}, {VideoBitrateField::Size, sizeCaption}});
+    captions_ = CaptionsOf<VideoBitrateField>({{VideoBitrateField::Length, lengthCaption},
+                                               {VideoBitrateField::AudioBitrate, audioBitrateCaption},
+                                               {VideoBitrateField::Size, sizeCaption}});
     results_ = new Results(this);
-    const auto working = [this] {
-        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal));
-    };
+    const auto working = [this] { return WorkingText(runs_, captions_, FromUtf8(separators_.decimal)); };
     const QString kbitPerSecond = FromUtf8(kKbitPerSecond);
     const QString megabytes = FromUtf8(kMegabytes);
     results_->add(videoBitrate_, kbitPerSecond, working);
@@ -135,7 +137,6 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
 }
 
 void BitrateTab::loadDefaults() { length_->setText(QStringLiteral("100")); }
-
 
 void BitrateTab::recalculate() {
     const VideoBitrateOutcome outcome = CalcVideoBitrate(Utf8(length_->text()), Utf8(audioBitrate_->text()),

@@ -6,8 +6,8 @@
 
 #include "core/numbers.h"
 #include "core/video_bitrate.h"
-#include "ui/tabs/tab_page.h"
 #include "ui/results/working.h"
+#include "ui/tabs/tab_page.h"
 
 class QLabel;
 class QLineEdit;

@@ -10,14 +10,14 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui/results/accessibility.h"
+#include "ui/results/results.h"
+#include "ui/results/working.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
-#include "ui/results/accessibility.h"
 #include "ui/widgets/grounds.h"
 #include "ui/widgets/message.h"
-#include "ui/results/results.h"
 #include "ui/widgets/text.h"
-#include "ui/results/working.h"
 
 namespace tessaly::ui {
 

@@ -14,9 +14,9 @@
 #include "core/hd_space.h"
 #include "core/units.h"
 #include "ui/results/accessibility.h"
+#include "ui/results/results.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
-#include "ui/results/results.h"
 #include "ui/widgets/text.h"
 
 namespace tessaly::ui {
@@ -27,19 +27,21 @@ const char* const kNote =
     "This will calculate the amount of space required to Flask your VOB files to DivX -;) AVI "
     "format with PCM (WAV) Audio.";
 
-const char* const kComboBitrates[] = {"64", "96", "112", "128", "160", "192", "224", "256", "320", "384", "512"};
+const char* const kComboBitrates[] = {"64",  "96",  "112", "128", "160", "192",
+                                      "224", "256", "320", "384", "512"};
 
 }  // namespace
 
 HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     : QObject(canvas), separators_(separators) {
     const auto right = Qt::AlignRight;
-    QLabel* heading =
-        MakeCaption(canvas, "Label9", tr("HD Space Calculator"), {270, 495, 2985, 330}, Qt::AlignLeft, 12, true);
+    QLabel* heading = MakeCaption(canvas, "Label9", tr("HD Space Calculator"), {270, 495, 2985, 330},
+                                  Qt::AlignLeft, 12, true);
     MakeNote(canvas, "Label45", QString::fromLatin1(kNote), {270, 945, 2985, 645}, 1755 - 945);
 
     QGroupBox* video = MakeFrame(canvas, "Frame1", tr("Video"), {180, 1755, 3120, 1275});
-    QLabel* lengthCaption = MakeCaption(video, "Label34", tr("Movie Length (mins):"), {180, 315, 1590, 330}, right);
+    QLabel* lengthCaption =
+        MakeCaption(video, "Label34", tr("Movie Length (mins):"), {180, 315, 1590, 330}, right);
     length_ = MakeField(video, "Text10", {1800, 270, 1095, 285}, lengthCaption);
     QLabel* videoBitrateCaption =
         MakeCaption(video, "Label39", tr("Video Bitrate (kbits/s):"), {135, 765, 1635, 330}, right);
@@ -67,9 +69,10 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     otherBitrate_->setEditText(QStringLiteral("224"));
 
     QGroupBox* hd = MakeFrame(canvas, "Frame3", tr("HD"), {180, 4905, 3120, 1140});
-    QLabel* spaceCaption = MakeCaption(hd, "Label40", tr("Space Required On Hard Drive "), {90, 270, 2805, 330},
-                                       Qt::AlignLeft, 9.75);
-    spaceRequired_ = MakeCaption(hd, "Label44", QString(), {720, 675, 1320, 330}, Qt::AlignHCenter, 9.75, true);
+    QLabel* spaceCaption = MakeCaption(hd, "Label40", tr("Space Required On Hard Drive "),
+                                       {90, 270, 2805, 330}, Qt::AlignLeft, 9.75);
+    spaceRequired_ =
+        MakeCaption(hd, "Label44", QString(), {720, 675, 1320, 330}, Qt::AlignHCenter, 9.75, true);
     spaceRequired_->setFrameStyle(QFrame::Box | QFrame::Plain);
     // Opaque, so a new result repaints the label alone and not the frame and page beneath it.
     spaceRequired_->setAutoFillBackground(true);
@@ -85,11 +88,12 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     NameCombo(otherBitrate_, otherBitrateOption_->text());
     DescribeSection({heading, video, audio, hd}, heading->text());
 
-    captions_ = CaptionsOf<HdSpaceField>({{HdSpaceField::Length, lengthCaption}, {HdSpaceField::VideoBitrate, videoBitrateCaption}, {HdSpaceField::OtherBitrate, otherBitrateOption_}});
+    captions_ = CaptionsOf<HdSpaceField>({{HdSpaceField::Length, lengthCaption},
+                                          {HdSpaceField::VideoBitrate, videoBitrateCaption},
+                                          {HdSpaceField::OtherBitrate, otherBitrateOption_}});
     results_ = new Results(this);
-    results_->add(spaceRequired_, FromUtf8(kMegabytes), [this] {
-        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal));
-    });
+    results_->add(spaceRequired_, FromUtf8(kMegabytes),
+                  [this] { return WorkingText(runs_, captions_, FromUtf8(separators_.decimal)); });
     results_->copyOnCtrlC({length_, videoBitrate_, wav48kHz_, wav44kHz_, otherBitrateOption_, otherBitrate_},
                           spaceRequired_);
 
@@ -124,7 +128,6 @@ void HdSpaceSection::loadComboItems() {
 }
 
 QWidget* HdSpaceSection::lastInTabOrder() const { return otherBitrate_; }
-
 
 void HdSpaceSection::chooseWav() {
     otherBitrate_->setEnabled(false);

@@ -31,7 +31,8 @@ const char* const kOlder =
     "nothing that I coded into it so don't blame me.";
 
 QLabel* MakeEntry(QWidget* parent, const char* name, const char* text, QRect twips) {
-    QLabel* label = MakeLabel(parent, name, QString::fromLatin1(text), twips, Qt::AlignHCenter | Qt::AlignTop);
+    QLabel* label =
+        MakeLabel(parent, name, QString::fromLatin1(text), twips, Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
     label->setFont(DesignFont(8.25));  // the window's font, set now so that the text is measured in it
     // With a substitute font the wrapped text can need a line more than designed; the tab is empty

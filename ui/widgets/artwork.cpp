@@ -29,8 +29,7 @@ QPixmap TrefoilPixmap(int size) {
         auto at = [&](double radius, double angle) {
             return centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
         };
-        const QPointF triangle[3] = {at(inner, middle), at(outer, middle - half),
-                                     at(outer, middle + half)};
+        const QPointF triangle[3] = {at(inner, middle), at(outer, middle - half), at(outer, middle + half)};
         painter.drawPolygon(triangle, 3);
     }
     return pixmap;

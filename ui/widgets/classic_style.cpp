@@ -35,9 +35,7 @@ QColor Outside(const QStyleOption* option, const QWidget* widget) {
 }
 
 // The outline the platform style gives lists and combo boxes: its page's colour, darkened.
-QColor PlatformOutline(const QPalette& palette) {
-    return palette.color(QPalette::Window).darker(140);
-}
+QColor PlatformOutline(const QPalette& palette) { return palette.color(QPalette::Window).darker(140); }
 
 // The bevel of a text box and, while it holds the focus, the focus ring just inside it, on the
 // box's own ground, the one colour that the ring must stand out from.
@@ -198,8 +196,8 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     // The caption interrupts the top line, with a blank's width of page on either side.
     const int gap = box->fontMetrics.horizontalAdvance(QLatin1Char(' ')) / 2;
     painter->fillRect(caption.adjusted(-gap, 0, gap, 0), box->palette.window());
-    proxy()->drawItemText(painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->palette,
-                          box->state & State_Enabled, box->text, QPalette::WindowText);
+    proxy()->drawItemText(painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                          box->palette, box->state & State_Enabled, box->text, QPalette::WindowText);
 }
 
 void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -14,7 +14,6 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 
-
 namespace tessaly::ui {
 
 void Place(QWidget* widget, const char* name, QRect twips) {

@@ -22,8 +22,7 @@ QFont DesignFont(double points, bool bold) {
 #else
     // Asking for "MS Sans Serif" first would send every start through fontconfig's slow search
     // for a family that Linux desktops do not have.
-    font.setFamilies({QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
 #endif
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));

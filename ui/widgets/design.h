@@ -9,7 +9,6 @@
 #include <QRect>
 #include <QString>
 
-
 namespace tessaly::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -19,7 +18,6 @@ inline const QString kApplicationTitle = QStringLiteral("Tessaly Video Bitrate C
 constexpr int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 QRect TwipsRect(int left, int top, int width, int height);
-
 
 // The design font at a size in points. The bitmap "MS Sans Serif" rarely exists outside
 // Windows, so a metric-compatible sans takes its place, sized in pixels as it was drawn

@@ -8,8 +8,7 @@
 #include <QMessageBox>
 #include <QTest>
 
-ModalAnswerer::ModalAnswerer(std::function<void(QMessageBox*)> whileOpen)
-    : whileOpen_(std::move(whileOpen)) {
+ModalAnswerer::ModalAnswerer(std::function<void(QMessageBox*)> whileOpen) : whileOpen_(std::move(whileOpen)) {
     timer_.setInterval(5);
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer_.start();
