@@ -149,7 +149,7 @@ public:
             verdict.message = message;
         verdict.stop = stop_;
         if (failure_ && !stop_)
-            verdict.stop = Culprit();
+            verdict.stop = culprit();
     }
 
     // For a completed run, what makes a figure negative: the first field read whose number is
@@ -195,18 +195,18 @@ private:
         return false;
     }
 
-    std::optional<Stop<Field>> Culprit() const {
-        std::optional<Stop<Field>> culprit;
+    std::optional<Stop<Field>> culprit() const {
+        std::optional<Stop<Field>> blamed;
         double furthest = -1;
         for (std::size_t i = 0; i < count_; ++i) {
             const double magnitude = std::fabs(read_[i].value);
             if (magnitude > 0 && std::fabs(std::log10(magnitude)) > furthest) {
                 furthest = std::fabs(std::log10(magnitude));
-                culprit =
+                blamed =
                     Stop<Field>{magnitude >= 1 ? StopReason::TooLarge : StopReason::TooSmall, read_[i].field};
             }
         }
-        return culprit;
+        return blamed;
     }
 
     double checked(double result) {
