@@ -434,10 +434,14 @@ std::string Command::help() const {
     // Each entry's text in a column of its own, its further lines below its first.
     std::string text = usage() + "\n" + std::string(summary) + "\n\n";
     for (const HelpEntry& entry : entries) {
-        std::string line = "  " + term(entry);
+        std::string line(2, ' ');
+        line += term(entry);
         line.resize(width + 2, ' ');
-        for (const char c : entry.text)
-            line += c == '\n' ? "\n" + std::string(width + 2, ' ') : std::string(1, c);
+        for (const char c : entry.text) {
+            line += c;
+            if (c == '\n')
+                line.append(width + 2, ' ');
+        }
         text += line + "\n";
     }
     if (takesUnits)
