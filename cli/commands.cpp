@@ -284,25 +284,11 @@ Report RunAudio(const Arguments& args) {
 
 // Every name of every unit, each once, in the converter's order.
 std::string UnitNames() {
-    std::vector<std::string> names;
-    const auto add = [&names](std::string_view text) {
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = std::min(text.find_first_of(" ()/", start), text.size());
-            const std::string word(text.substr(start, end - start));
-            if (!word.empty() && std::find(names.begin(), names.end(), word) == names.end())
-                names.push_back(word);
-            start = end + 1;
-        }
-    };
-    for (std::size_t i = 0; i < kDataUnitCount; ++i) {
-        const DataUnitNames& n = NamesOf(*DataUnitAt(static_cast<int>(i)));
-        for (std::string_view text : {n.symbol, n.word, n.listItem, n.caption})
-            add(text);
-    }
     std::string joined;
-    for (const std::string& name : names)
-        joined += (joined.empty() ? "" : " ") + name;
+    for (int i = 0; i < static_cast<int>(kDataUnitCount); ++i) {
+        for (const std::string_view name : AllNamesOf(*DataUnitAt(i)))
+            joined.append(joined.empty() ? "" : " ").append(name);
+    }
     return joined;
 }
 

@@ -26,19 +26,6 @@ constexpr std::array<DataUnitNames, kDataUnitCount> kNames{{
     {"GB", "gigabytes", "gigabyte (GB)", "gigabytes (GB)"},
 }};
 
-// Whether `name` is one of the words of `text`, which are parted by blanks, brackets and "/".
-bool NamesWord(std::string_view text, std::string_view name) {
-    constexpr std::string_view kParts = " ()/";
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find_first_of(kParts, start), text.size());
-        if (text.substr(start, end - start) == name)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::optional<DataUnit> DataUnitAt(int index) {
@@ -56,12 +43,27 @@ double BitsPerUnit(DataUnit unit) {
 
 const DataUnitNames& NamesOf(DataUnit unit) { return kNames[static_cast<std::size_t>(unit)]; }
 
+std::vector<std::string_view> AllNamesOf(DataUnit unit) {
+    std::vector<std::string_view> names;
+    const DataUnitNames& n = NamesOf(unit);
+    for (const std::string_view text : {n.symbol, n.word, n.listItem, n.caption}) {
+        // The words of the text, parted by blanks, brackets and "/".
+        for (std::size_t start = 0; start < text.size();) {
+            const std::size_t end = std::min(text.find_first_of(" ()/", start), text.size());
+            const std::string_view word = text.substr(start, end - start);
+            if (!word.empty() && std::find(names.begin(), names.end(), word) == names.end())
+                names.push_back(word);
+            start = end + 1;
+        }
+    }
+    return names;
+}
+
 std::optional<DataUnit> DataUnitNamed(std::string_view name) {
-    for (std::size_t i = 0; i < kNames.size(); ++i) {
-        const DataUnitNames& n = kNames[i];
-        if (!name.empty() &&
-            (name == n.symbol || name == n.word || NamesWord(n.listItem, name) || NamesWord(n.caption, name)))
-            return DataUnitAt(static_cast<int>(i));
+    for (int i = 0; i < static_cast<int>(kDataUnitCount); ++i) {
+        const std::vector<std::string_view> names = AllNamesOf(*DataUnitAt(i));
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            return DataUnitAt(i);
     }
     return std::nullopt;
 }

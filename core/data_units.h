@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/calculation.h"
 
@@ -36,6 +37,10 @@ struct DataUnitNames {
 };
 
 const DataUnitNames& NamesOf(DataUnit unit);
+
+// Every name of the unit, each once: its symbol, its word and the words of its list item and
+// caption. Megabytes: "MB", "megabytes", "megabyte".
+std::vector<std::string_view> AllNamesOf(DataUnit unit);
 
 // The unit a name given by its user stands for: any word of its list item or its caption,
 // its symbol or its word, case mattering ("kb" is kilobits, "kB" kilobytes).
