@@ -4,9 +4,10 @@
 #
 # Builds a static Qt 6.4.2 for 64-bit Windows from Debian 12's qt6-base source, once per
 # machine, into $TESSALY_QT_WINDOWS (default ~/.cache/tessaly/qt6-mingw-6.4.2).
-# The source comes through a private apt sources list and lists folder, so the machine's own
-# apt configuration stays as it is. Only what the calculator and its tests use is built:
-# Core, Gui, Widgets, Test, and the windows and offscreen platform plugins. An interrupted
+# The source comes from the machine's own Debian archives through a private apt sources list
+# and lists folder (debian-source.sh), so the machine's apt configuration stays as it is.
+# Only what the calculator and its tests use is built: Core, Gui, Widgets, Test, and the
+# windows and offscreen platform plugins. An interrupted
 # build carries on where it stopped when run again.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,19 +19,7 @@ jobs=${TESSALY_JOBS:-$(nproc)}
 
 fetch_source() {
     rm -rf "$work"
-    mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
-         "http://deb.debian.org/debian bookworm main" >"$work/apt/sources.list"
-    local private=(
-        -o "Dir::Etc::SourceList=$work/apt/sources.list"
-        -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
-        -o "Dir::State::Lists=$work/apt/lists"
-        -o "Dir::Cache=$work/apt/cache"
-        -o "APT::Sandbox::User=$(id -un)"
-    )
-    echo "Fetching Debian's qt6-base $QT_VERSION source into $work"
-    apt-get "${private[@]}" update -qq
-    (cd "$work" && apt-get "${private[@]}" source -qq qt6-base)
+    "$here/debian-source.sh" qt6-base "$work"
 }
 
 # Left out to keep the build short: every module the calculator does not link, the tablet
