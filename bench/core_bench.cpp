@@ -158,12 +158,12 @@ void VideoBitrate(benchmark::State& state) {
 
 void HdSpace(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(CalcHDSpace("100", "827", HdAudio::Wav48kHz, "224", kSeparators));
+        benchmark::DoNotOptimize(CalcHDSpace("100", "827", WavRate::Rate48kHz, "224", kSeparators));
 }
 
 void AudioBitrate(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(CalcAudioBitrate("100", "1700", "700", WavAudio::Rate48kHz, kSeparators));
+        benchmark::DoNotOptimize(CalcAudioBitrate("100", "1700", "700", WavRate::Rate48kHz, kSeparators));
 }
 
 void DataConversion(benchmark::State& state) {

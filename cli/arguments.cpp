@@ -20,13 +20,13 @@ std::string_view Arguments::get(std::string_view name) const {
 
 std::string_view Arguments::require(std::string_view name) const {
     if (!has(name))
-        throw UsageError{"missing option " + Dashed(name)};
+        throw UsageError("missing option " + Dashed(name));
     return get(name);
 }
 
 void Arguments::exclusive(std::string_view first, std::string_view second) const {
     if (has(first) && has(second))
-        throw UsageError{Dashed(first) + " and " + Dashed(second) + " exclude each other"};
+        throw UsageError(Dashed(first) + " and " + Dashed(second) + " exclude each other");
 }
 
 Arguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionKind> known) {
@@ -47,18 +47,18 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::span<const
         const auto option =
             std::find_if(known.begin(), known.end(), [name](const OptionKind& k) { return k.name == name; });
         if (option == known.end())
-            throw UsageError{"unknown option " + Dashed(name)};
+            throw UsageError("unknown option " + Dashed(name));
         if (parsed.has(name))
-            throw UsageError{"option " + Dashed(name) + " given twice"};
+            throw UsageError("option " + Dashed(name) + " given twice");
 
         std::string value;
         if (equals != std::string_view::npos) {
             if (!option->takesValue)
-                throw UsageError{"option " + Dashed(name) + " takes no value"};
+                throw UsageError("option " + Dashed(name) + " takes no value");
             value = arg.substr(equals + 1);
         } else if (option->takesValue) {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
-                throw UsageError{Dashed(name) + " needs a value"};
+                throw UsageError(Dashed(name) + " needs a value");
             value = args[++i];
         }
         parsed.options.emplace(name, std::move(value));

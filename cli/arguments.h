@@ -7,6 +7,7 @@
 
 #include <map>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,8 @@ namespace tessaly::cli {
 
 // A mistake in how the program was called: the message names it, and the caller prints the
 // usage after it and exits with status 2.
-struct UsageError {
-    std::string message;
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 // An option a command accepts, named without its leading "--"; a flag takes no value.

@@ -26,7 +26,8 @@ struct Message {
     std::string_view title;
 };
 
-// What the bitrate and space calculators show for a division by zero.
+// What the bitrate and space calculators show for a division by zero. "Pleast" is the program's
+// own spelling, kept as its users have always seen it.
 inline constexpr Message kPositiveNumberMessage{"Pleast enter a positive number.",
                                                 "You must enter a number."};
 
@@ -70,6 +71,11 @@ template <typename Field>
 struct Negative {
     NegativeCause cause;
     std::optional<Field> field;  // only for Typed
+    // For the other causes: the part that needs more than the whole it is taken from, in MB
+    // (the audio and the desired size; the WAV audio and the AVI; the video and the desired size).
+    double part = 0;
+    double whole = 0;
+    bool container = false;  // the part holds the container's own bytes too
 };
 
 // How a run ended. A calculator's outcome carries it beside its figures.
@@ -87,29 +93,12 @@ struct Verdict {
     bool completed() const { return !failure; }
 };
 
-// Checked arithmetic for one run of a calculator whose fields are named by `Field`. The first
-// failing step is remembered and every later step does nothing and gives 0, so a calculation
-// reads as the plain list of its statements and still stops at its first failure; it looks at
-// failed() before each output it writes.
-template <typename Field>
-class Calculation {
+// Checked double arithmetic for one run of a calculation. The first failing step is remembered
+// and every later step does nothing and gives 0, so a calculation reads as the plain list of its
+// statements and still stops at its first failure; it looks at failed() before each output it
+// writes. Steps that read no field, such as the container's bytes, take it as it is.
+class Arithmetic {
 public:
-    explicit Calculation(const Separators& separators) : separators_(separators) {}
-
-    // A field's text, converted at the step that first uses it.
-    double number(std::string_view text, Field field) {
-        if (failed())
-            return 0;
-        const NumberResult result = FieldToNumber(text, separators_);
-        if (!result.ok()) {
-            stop_ = Stop<Field>{ReasonFor(*result.failure, text), field};
-            return fail(*result.failure);
-        }
-        if (count_ < read_.size())
-            read_[count_++] = {field, result.value, result.underflowed};
-        return result.value;
-    }
-
     double add(double a, double b) { return checked(a + b); }
     double sub(double a, double b) { return checked(a - b); }
     double mul(double a, double b) { return checked(a * b); }
@@ -123,40 +112,98 @@ public:
         return checked(a / b);
     }
 
-    // a / b where b comes from `field` alone (the seconds of the film length): a zero there
-    // is that field's fault.
-    double divideBy(double a, double b, Field field) {
-        if (!failed() && b == 0)
-            stop_ = Stop<Field>{a != 0 && !underflowed(field)   ? StopReason::Zero
-                                : a == 0 && !underflowed(field) ? StopReason::ZeroByZero
-                                                                : StopReason::TooSmall,
-                                field};
-        return div(a, b);
-    }
-
     double round(double x, int places) { return failed() ? 0 : RoundHalfEven(x, places); }
 
     bool failed() const { return failure_.has_value(); }
     std::optional<CalcFailure> failure() const { return failure_; }
+
+protected:
+    double fail(CalcFailure failure) {
+        if (!failed())
+            failure_ = failure;
+        return 0;
+    }
+
+private:
+    double checked(double result) {
+        if (failed())
+            return 0;
+        return std::isfinite(result) ? result : fail(CalcFailure::Overflow);
+    }
+
+    std::optional<CalcFailure> failure_ = std::nullopt;
+};
+
+// A share of a completed run that may come out negative, with the cause it then has, and the part
+// and the whole (in MB) the share is the difference of: for audio that needs more than the
+// desired size, the video's share, the audio and the size.
+struct NegativeShare {
+    NegativeCause cause;
+    double share;  // negative when the cause holds
+    double part;
+    double whole;
+    bool container = false;  // the part holds the container's own bytes too
+};
+
+// The arithmetic of one run of a calculator whose fields are named by `Field`, an enum whose
+// last enumerator, Count, is the number of fields: a field is named at compile time, so a field
+// beyond Count cannot be read, and every field read is remembered in the order it was read, for
+// blaming it.
+template <typename Field>
+class Calculation : public Arithmetic {
+public:
+    explicit Calculation(const Separators& separators) : Arithmetic(), separators_(separators) {}
+
+    // A field's text, converted at the step that first uses it.
+    template <Field F>
+    double number(std::string_view text) {
+        static_assert(F < Field::Count, "a calculator's fields come before its Count");
+        if (failed())
+            return 0;
+        const NumberResult result = FieldToNumber(text, separators_);
+        if (!result.ok()) {
+            stop_ = Stop<Field>{ReasonFor(*result.failure, text), F};
+            return fail(*result.failure);
+        }
+        if (!find(F))
+            read_[count_++] = {F, result.value, result.underflowed};
+        return result.value;
+    }
+
+    // a / b where b comes from the field F alone (the seconds of the film length): a zero
+    // there is that field's fault.
+    template <Field F>
+    double divideBy(double a, double b) {
+        static_assert(F < Field::Count, "a calculator's fields come before its Count");
+        if (!failed() && b == 0) {
+            const bool underflowed = find(F) && find(F)->underflowed;
+            stop_ = Stop<Field>{underflowed ? StopReason::TooSmall
+                                : a != 0    ? StopReason::Zero
+                                            : StopReason::ZeroByZero,
+                                F};
+        }
+        return div(a, b);
+    }
 
     // Ends the run: the failure, the message when the failure is the kind the calculator
     // reports, and the field to blame. A step beyond a double's range is blamed on the field
     // whose number lies furthest from 1 in orders of magnitude, which drove it there.
     void finish(Verdict<Field>& verdict, CalcFailure reported = CalcFailure::DivisionByZero,
                 const Message& message = kPositiveNumberMessage) const {
-        verdict.failure = failure_;
-        if (failure_ == reported)
-            verdict.message = message;
         verdict.stop = stop_;
-        if (failure_ && !stop_)
+        if (!failed())
+            return;
+        const CalcFailure failure = *this->failure();
+        verdict.failure = failure;
+        if (failure == reported)
+            verdict.message = message;
+        if (!stop_)
             verdict.stop = culprit();
     }
 
     // For a completed run, what makes a figure negative: the first field read whose number is
-    // negative, or else the first of the calculator's shares, each given with the cause its
-    // being negative has.
-    void blameNegative(Verdict<Field>& verdict,
-                       std::initializer_list<std::pair<NegativeCause, double>> shares) const {
+    // negative, or else the first of the calculator's shares that is, with its part and whole.
+    void blameNegative(Verdict<Field>& verdict, std::initializer_list<NegativeShare> shares) const {
         if (failed())
             return;
         for (std::size_t i = 0; i < count_; ++i) {
@@ -165,9 +212,10 @@ public:
                 return;
             }
         }
-        for (const auto& [cause, share] : shares) {
-            if (share < 0) {
-                verdict.negative = Negative<Field>{cause, std::nullopt};
+        for (const NegativeShare& share : shares) {
+            if (share.share < 0) {
+                verdict.negative =
+                    Negative<Field>{share.cause, std::nullopt, share.part, share.whole, share.container};
                 return;
             }
         }
@@ -187,12 +235,12 @@ private:
                                                                      : StopReason::NotANumber;
     }
 
-    bool underflowed(Field field) const {
+    const Read* find(Field field) const {
         for (std::size_t i = 0; i < count_; ++i) {
             if (read_[i].field == field)
-                return read_[i].underflowed;
+                return &read_[i];
         }
-        return false;
+        return nullptr;
     }
 
     std::optional<Stop<Field>> culprit() const {
@@ -209,22 +257,9 @@ private:
         return blamed;
     }
 
-    double checked(double result) {
-        if (failed())
-            return 0;
-        return std::isfinite(result) ? result : fail(CalcFailure::Overflow);
-    }
-
-    double fail(CalcFailure failure) {
-        if (!failed())
-            failure_ = failure;
-        return 0;
-    }
-
     const Separators& separators_;
-    std::optional<CalcFailure> failure_;
     std::optional<Stop<Field>> stop_;
-    std::array<Read, 4> read_{};
+    std::array<Read, static_cast<std::size_t>(Field::Count)> read_{};
     std::size_t count_ = 0;
 };
 

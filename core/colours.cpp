@@ -53,10 +53,7 @@ double ContrastRatio(Rgb a, Rgb b) {
 bool IsDarkScheme(Rgb page, Rgb text) { return RelativeLuminance(page) < RelativeLuminance(text); }
 
 Rgb ReadableText(Rgb ground, Rgb preferred) {
-    if (ContrastRatio(ground, preferred) >= kReadableContrast)
-        return preferred;
-    constexpr Rgb black{0, 0, 0}, white{255, 255, 255};
-    return ContrastRatio(ground, black) >= ContrastRatio(ground, white) ? black : white;
+    return ContrastRatio(ground, preferred) >= kReadableContrast ? preferred : BlackOrWhite({&ground, 1});
 }
 
 double FrameLineContrast() {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tessaly {
 
@@ -30,25 +31,15 @@ const std::array<ContainerCost, 3> kContainerCosts{{
     {Container::Mp4, "mp4", 807, 499, 12.02, 0, 4, 4, 12},
 }};
 
-namespace {
-
-// 16-bit stereo WAV, in bytes a second.
-constexpr double kWav48kHzBytes = 48000 * 4;
-constexpr double kWav44kHzBytes = 44100 * 4;
-
-// The container's bytes, checked step by step; none without a container. `wavChunks` counts
-// one audio chunk per video frame instead of the codec's frames.
-template <typename Field>
-double CheckedContainerBytes(Calculation<Field>& s, const Encoding& encoding, double seconds, bool audio,
-                             bool wavChunks) {
+double ContainerBytes(Arithmetic& s, const Encoding& encoding, double seconds, AudioFrames audio) {
     if (!encoding.container)
         return 0;
     const ContainerCost& cost = CostOf(*encoding.container);
     const double videoRate = encoding.frameRate;
     double audioRate = 0;  // frames a second
-    if (wavChunks)
+    if (audio == AudioFrames::WavChunks)
         audioRate = videoRate;
-    else if (audio)
+    else if (audio == AudioFrames::Codec)
         audioRate = s.div(kAudioSampleRate, SamplesPerAudioFrame(encoding.audioCodec));
     const double videoFrames = s.mul(seconds, videoRate);
     const double audioFrames = s.mul(seconds, audioRate);
@@ -56,7 +47,7 @@ double CheckedContainerBytes(Calculation<Field>& s, const Encoding& encoding, do
                                                   s.mul(audioFrames, cost.bytesPerAudioFrame)));
     if (audioRate > 0)
         bytes = s.add(bytes, cost.bytesPerAudioStream);
-    if (audio && !wavChunks && VariableFrameSize(encoding.audioCodec))
+    if (audio == AudioFrames::Codec && VariableFrameSize(encoding.audioCodec))
         bytes = s.add(bytes, s.mul(audioFrames, cost.bytesPerVariableAudioFrame));
     if (audioRate > 0 && (cost.bytesPerRun != 0 || cost.bytesPerRunChange != 0)) {
         const double slower = std::min(videoRate, audioRate);
@@ -70,16 +61,10 @@ double CheckedContainerBytes(Calculation<Field>& s, const Encoding& encoding, do
     return bytes;
 }
 
-// The video's share and its rate, from the steps' seconds, audio and size onwards.
-void FitVideo(Calculation<VideoBitrateField>& s, FittedVideoWorking& w, const Encoding& encoding) {
-    w.audioBytes = s.mul(s.div(w.audioBits, 8), w.seconds);
-    w.sizeBytes = s.mul(w.size, kBytesPerMB);
-    w.containerBytes = CheckedContainerBytes(s, encoding, w.seconds, true, false);
-    w.videoBytes = s.sub(s.sub(w.sizeBytes, w.audioBytes), w.containerBytes);
-    w.videoBitsExact = s.divideBy(s.mul(w.videoBytes, 8), w.seconds, VideoBitrateField::Length);
+double ContainerBytes(Container container, double seconds, double frameRate, AudioCodec codec) {
+    Arithmetic s;
+    return ContainerBytes(s, {container, frameRate, codec}, seconds, AudioFrames::Codec);
 }
-
-}  // namespace
 
 const ContainerCost& CostOf(Container container) {
     return kContainerCosts[static_cast<std::size_t>(container)];
@@ -93,15 +78,25 @@ std::optional<Container> ContainerNamed(std::string_view name) {
     return std::nullopt;
 }
 
+namespace {
+
+constexpr std::array<std::pair<AudioCodec, std::string_view>, 3> kCodecNames{{
+    {AudioCodec::Mp3, "mp3"},
+    {AudioCodec::Aac, "aac"},
+    {AudioCodec::Ac3, "ac3"},
+}};
+
+}  // namespace
+
 std::optional<AudioCodec> AudioCodecNamed(std::string_view name) {
-    if (name == "mp3")
-        return AudioCodec::Mp3;
-    if (name == "aac")
-        return AudioCodec::Aac;
-    if (name == "ac3")
-        return AudioCodec::Ac3;
+    for (const auto& [codec, codecName] : kCodecNames) {
+        if (codecName == name)
+            return codec;
+    }
     return std::nullopt;
 }
+
+std::string_view NameOf(AudioCodec codec) { return kCodecNames[static_cast<std::size_t>(codec)].second; }
 
 double SamplesPerAudioFrame(AudioCodec codec) {
     switch (codec) {
@@ -122,147 +117,6 @@ std::optional<double> FrameRateFromText(std::string_view text, const Separators&
     if (!number.ok() || !(number.value > 0))
         return std::nullopt;
     return number.value;
-}
-
-double ContainerBytes(Container container, double seconds, double frameRate, AudioCodec codec) {
-    const Separators separators;
-    Calculation<VideoBitrateField> s(separators);
-    return CheckedContainerBytes(s, {container, frameRate, codec}, seconds, true, false);
-}
-
-double BitsIn(RateUnit unit) {
-    switch (unit) {
-    case RateUnit::Kbit1024:
-        return 1024;
-    case RateUnit::Kbit1000:
-        return 1000;
-    case RateUnit::Bit:
-        break;
-    }
-    return 1;
-}
-
-double KbitToBits(double kbit) { return kbit * BitsIn(RateUnit::Kbit1024); }
-
-FittedVideoOutcome CalcFittedVideoBitrate(std::string_view length, std::string_view audioBitrate,
-                                          std::string_view size, RateUnit unit, const Encoding& encoding,
-                                          const Separators& separators) {
-    FittedVideoOutcome outcome;
-    FittedVideoWorking& w = outcome.working;
-    Calculation<VideoBitrateField> s(separators);
-    w.length = s.number(length, VideoBitrateField::Length);
-    w.seconds = s.mul(w.length, 60);
-    w.audioBitrate = s.number(audioBitrate, VideoBitrateField::AudioBitrate);
-    w.audioBits = s.mul(w.audioBitrate, BitsIn(unit));
-    w.size = s.number(size, VideoBitrateField::Size);
-    FitVideo(s, w, encoding);
-
-    s.finish(outcome);
-    s.blameNegative(outcome, {{NegativeCause::AudioExceedsSize, w.videoBytes}});
-    if (!s.failed()) {
-        outcome.videoBitrate = std::floor(w.videoBitsExact / BitsIn(unit));
-        outcome.videoBits = std::floor(w.videoBitsExact);
-        outcome.videoKbit = std::floor(w.videoBitsExact / BitsIn(RateUnit::Kbit1024));
-        outcome.audioMB = w.audioBytes / kBytesPerMB;
-        outcome.containerMB = w.containerBytes / kBytesPerMB;
-        outcome.videoMB = w.videoBytes / kBytesPerMB;
-    }
-    return outcome;
-}
-
-FittedAudioOutcome CalcFittedAudioBitrate(std::string_view length, std::string_view aviSize,
-                                          std::string_view desiredSize, WavAudio wav, RateUnit unit,
-                                          const Encoding& encoding, const Separators& separators) {
-    FittedAudioOutcome outcome;
-    FittedAudioWorking& w = outcome.working;
-    Calculation<AudioBitrateField> s(separators);
-    w.length = s.number(length, AudioBitrateField::Length);
-    w.seconds = s.mul(w.length, 60);
-    const double wavRate = wav == WavAudio::Rate48kHz   ? kWav48kHzBytes
-                           : wav == WavAudio::Rate44kHz ? kWav44kHzBytes
-                                                        : 0;
-    w.wavBytes = s.mul(w.seconds, wavRate);
-    w.aviSize = s.number(aviSize, AudioBitrateField::AviSize);
-    w.aviBytes = s.mul(w.aviSize, kBytesPerMB);
-    if (encoding.container) {
-        const Encoding avi{Container::Avi, encoding.frameRate, encoding.audioCodec};
-        w.aviContainerBytes = CheckedContainerBytes(s, avi, w.seconds, false, wav != WavAudio::None);
-    }
-    w.videoBytes = s.sub(s.sub(w.aviBytes, w.wavBytes), w.aviContainerBytes);
-    w.desiredSize = s.number(desiredSize, AudioBitrateField::DesiredSize);
-    w.desiredBytes = s.mul(w.desiredSize, kBytesPerMB);
-    w.containerBytes = CheckedContainerBytes(s, encoding, w.seconds, true, false);
-    w.roomBytes = s.sub(s.sub(w.desiredBytes, w.videoBytes), w.containerBytes);
-    w.audioBitsExact = s.divideBy(s.mul(w.roomBytes, 8), w.seconds, AudioBitrateField::Length);
-
-    s.finish(outcome);
-    s.blameNegative(outcome, {{NegativeCause::AviSmallerThanWav, w.videoBytes},
-                              {NegativeCause::VideoExceedsSize, w.roomBytes}});
-    if (s.failed())
-        return outcome;
-    outcome.audioBitrate = std::floor(w.audioBitsExact / BitsIn(unit));
-    outcome.audioBits = std::floor(w.audioBitsExact);
-    outcome.audioKbit = std::floor(w.audioBitsExact / BitsIn(RateUnit::Kbit1024));
-    // The standard steps are the same numbers in both units: kbit/s as the window counts them,
-    // and thousands of bits a second as encoders do.
-    const bool bits = unit == RateUnit::Bit;
-    const std::optional<int> step =
-        SuggestedBitrate(bits ? std::floor(w.audioBitsExact / 1000) : outcome.audioBitrate);
-    outcome.suggestionText = SuggestionText(step);
-    if (step) {
-        outcome.suggestion = bits ? *step * 1000.0 : *step;
-        outcome.suggestionText = NumberToText(*outcome.suggestion, separators.decimal);
-    }
-    return outcome;
-}
-
-FittedSpaceOutcome CalcFittedHdSpace(std::string_view length, std::string_view videoBitrate, HdAudio audio,
-                                     std::string_view otherBitrate, RateUnit unit, const Encoding& encoding,
-                                     const Separators& separators) {
-    FittedSpaceOutcome outcome;
-    FittedSpaceWorking& w = outcome.working;
-    Calculation<HdSpaceField> s(separators);
-    w.length = s.number(length, HdSpaceField::Length);
-    w.seconds = s.mul(w.length, 60);
-    if (audio == HdAudio::Wav48kHz)
-        w.audioBytes = s.mul(w.seconds, kWav48kHzBytes);
-    if (audio == HdAudio::Wav44kHz)
-        w.audioBytes = s.mul(w.seconds, kWav44kHzBytes);
-    if (audio == HdAudio::OtherBitrate) {
-        w.audioBits = s.mul(s.number(otherBitrate, HdSpaceField::OtherBitrate), BitsIn(unit));
-        w.audioBytes = s.mul(s.div(w.audioBits, 8), w.seconds);
-    }
-    w.videoBits = s.mul(s.number(videoBitrate, HdSpaceField::VideoBitrate), BitsIn(unit));
-    w.videoBytes = s.mul(s.div(w.videoBits, 8), w.seconds);
-    const bool wav = audio == HdAudio::Wav48kHz || audio == HdAudio::Wav44kHz;
-    w.containerBytes = CheckedContainerBytes(s, encoding, w.seconds, audio == HdAudio::OtherBitrate, wav);
-    w.totalBytes = s.add(s.add(w.videoBytes, w.audioBytes), w.containerBytes);
-
-    s.finish(outcome);
-    s.blameNegative(outcome, {});
-    if (!s.failed()) {
-        outcome.spaceRequired = std::ceil(w.totalBytes / kBytesPerMB);
-    }
-    return outcome;
-}
-
-std::optional<std::array<double, 3>> EncoderRates(double length, double audioBitrate, double size,
-                                                  const Encoding& encoding) {
-    std::array<double, 3> rates{};
-    for (const ContainerCost& cost : kContainerCosts) {
-        const Separators separators;
-        Calculation<VideoBitrateField> s(separators);
-        FittedVideoWorking w;
-        w.seconds = s.mul(length, 60);
-        w.audioBits = s.mul(audioBitrate, BitsIn(RateUnit::Kbit1000));
-        w.size = size;
-        FitVideo(s, w, {cost.container, encoding.frameRate, encoding.audioCodec});
-        if (s.failed())
-            return std::nullopt;
-        rates[static_cast<std::size_t>(cost.container)] =
-            std::floor(w.videoBitsExact / BitsIn(RateUnit::Kbit1000));
-    }
-    return rates;
 }
 
 }  // namespace tessaly

@@ -31,17 +31,17 @@ constexpr std::array<DataUnitNames, kDataUnitCount> kNames{{
 std::optional<DataUnit> DataUnitAt(int index) {
     if (index < 0 || index >= static_cast<int>(kDataUnitCount))
         return std::nullopt;
-    return static_cast<DataUnit>(index);
+    return kDataUnits[static_cast<std::size_t>(index)];
 }
 
 double BitsPerUnit(DataUnit unit) {
     double bits = 1;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(unit); ++i)
+    for (std::size_t i = 0; i < PositionOf(unit); ++i)
         bits *= kLadder[i];
     return bits;
 }
 
-const DataUnitNames& NamesOf(DataUnit unit) { return kNames[static_cast<std::size_t>(unit)]; }
+const DataUnitNames& NamesOf(DataUnit unit) { return kNames[PositionOf(unit)]; }
 
 std::vector<std::string_view> AllNamesOf(DataUnit unit) {
     std::vector<std::string_view> names;
@@ -60,10 +60,10 @@ std::vector<std::string_view> AllNamesOf(DataUnit unit) {
 }
 
 std::optional<DataUnit> DataUnitNamed(std::string_view name) {
-    for (int i = 0; i < static_cast<int>(kDataUnitCount); ++i) {
-        const std::vector<std::string_view> names = AllNamesOf(*DataUnitAt(i));
+    for (const DataUnit unit : kDataUnits) {
+        const std::vector<std::string_view> names = AllNamesOf(unit);
         if (std::find(names.begin(), names.end(), name) != names.end())
-            return DataUnitAt(i);
+            return unit;
     }
     return std::nullopt;
 }
@@ -74,7 +74,7 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit, con
     if (!unit)
         return conversion;
 
-    const auto selected = static_cast<std::size_t>(*unit);
+    const std::size_t selected = PositionOf(*unit);
     Calculation<ConversionField> s(separators);
     bool haveNumber = false;
     double number = 0;
@@ -84,13 +84,13 @@ Conversion ConvertData(std::string_view input, std::optional<DataUnit> unit, con
             conversion.texts[box] = std::string(input);
         } else {
             if (!haveNumber) {
-                number = s.number(input, ConversionField::Amount);
+                number = s.number<ConversionField::Amount>(input);
                 haveNumber = true;
             }
             BoxWorking& step = conversion.working[box];
             if (box < selected) {
                 step.from = number;
-                step.factor = BitsPerUnit(*unit) / BitsPerUnit(static_cast<DataUnit>(box));
+                step.factor = BitsPerUnit(*unit) / BitsPerUnit(kDataUnits[box]);
                 step.result = s.mul(step.from, step.factor);
             } else {
                 step.from = box == selected + 1 ? number : smaller;

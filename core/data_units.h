@@ -21,6 +21,14 @@ enum class DataUnit { Bits, Bytes, Kilobits, Kilobytes, Megabits, Megabytes, Gig
 
 inline constexpr std::size_t kDataUnitCount = 8;
 
+// Every unit in the converter's order, for walking through them.
+inline constexpr std::array<DataUnit, kDataUnitCount> kDataUnits{
+    DataUnit::Bits,     DataUnit::Bytes,     DataUnit::Kilobits, DataUnit::Kilobytes,
+    DataUnit::Megabits, DataUnit::Megabytes, DataUnit::Gigabits, DataUnit::Gigabytes};
+
+// The unit's position in the converter's list and boxes, bits at 0.
+constexpr std::size_t PositionOf(DataUnit unit) { return static_cast<std::size_t>(unit); }
+
 // The unit at a list position, or none for a position outside 0..7 (-1 is "nothing selected").
 std::optional<DataUnit> DataUnitAt(int index);
 
@@ -47,7 +55,7 @@ std::vector<std::string_view> AllNamesOf(DataUnit unit);
 std::optional<DataUnit> DataUnitNamed(std::string_view name);
 
 // The converter has one field, the amount.
-enum class ConversionField { Amount };
+enum class ConversionField { Amount, Count };
 
 // How one box's value was reached: `from` (the input's number, or the next smaller unit's value
 // for a larger unit) times or divided by `factor`.

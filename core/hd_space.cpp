@@ -3,26 +3,31 @@
 
 #include "core/hd_space.h"
 
+#include <cmath>
+
 namespace tessaly {
 
-HdSpaceOutcome CalcHDSpace(std::string_view length, std::string_view videoBitrate, HdAudio audio,
+namespace {
+
+using F = HdSpaceField;
+
+}  // namespace
+
+HdSpaceOutcome CalcHDSpace(std::string_view length, std::string_view videoBitrate, std::optional<WavRate> wav,
                            std::string_view otherBitrate, const Separators& separators) {
     HdSpaceOutcome outcome;
     HdSpaceWorking& w = outcome.working;
-    Calculation<HdSpaceField> s(separators);
-    w.audio = audio;
-    w.length = s.number(length, HdSpaceField::Length);
+    Calculation<F> s(separators);
+    w.wav = wav;
+    w.length = s.number<F::Length>(length);
     w.seconds = s.mul(w.length, 60);
-    // no option selected: no audio
-    if (audio == HdAudio::Wav48kHz)
-        w.audioRate = kWav48kHzRate;
-    if (audio == HdAudio::Wav44kHz)
-        w.audioRate = kWav44kHzRate;
-    if (audio == HdAudio::OtherBitrate) {
-        w.otherBitrate = s.number(otherBitrate, HdSpaceField::OtherBitrate);
+    if (wav) {
+        w.audioRate = DataRateOf(*wav).kilobytesPerSecond;
+    } else {
+        w.otherBitrate = s.number<F::OtherBitrate>(otherBitrate);
         w.audioRate = s.div(w.otherBitrate, 8);
     }
-    w.videoBitrate = s.number(videoBitrate, HdSpaceField::VideoBitrate);
+    w.videoBitrate = s.number<F::VideoBitrate>(videoBitrate);
     w.videoSizeExact = s.div(s.div(s.mul(w.seconds, w.videoBitrate), 8), 1024);
     w.videoSize = s.round(w.videoSizeExact, 1);
     w.audioSizeExact = s.div(s.mul(w.seconds, w.audioRate), 1024);
@@ -34,6 +39,33 @@ HdSpaceOutcome CalcHDSpace(std::string_view length, std::string_view videoBitrat
     s.blameNegative(outcome, {});
     if (!s.failed())
         outcome.text = NumberToText(w.spaceRequired, separators.decimal);
+    return outcome;
+}
+
+FittedSpaceOutcome CalcFittedHdSpace(std::string_view length, std::string_view videoBitrate,
+                                     std::optional<WavRate> wav, std::string_view otherBitrate, RateUnit unit,
+                                     const Encoding& encoding, const Separators& separators) {
+    FittedSpaceOutcome outcome;
+    FittedSpaceWorking& w = outcome.working;
+    Calculation<F> s(separators);
+    w.length = s.number<F::Length>(length);
+    w.seconds = s.mul(w.length, 60);
+    if (wav) {
+        w.audioBytes = s.mul(w.seconds, DataRateOf(*wav).bytesPerSecond);
+    } else {
+        w.audioBits = s.mul(s.number<F::OtherBitrate>(otherBitrate), BitsIn(unit));
+        w.audioBytes = s.mul(s.div(w.audioBits, 8), w.seconds);
+    }
+    w.videoBits = s.mul(s.number<F::VideoBitrate>(videoBitrate), BitsIn(unit));
+    w.videoBytes = s.mul(s.div(w.videoBits, 8), w.seconds);
+    w.containerBytes =
+        ContainerBytes(s, encoding, w.seconds, wav ? AudioFrames::WavChunks : AudioFrames::Codec);
+    w.totalBytes = s.add(s.add(w.videoBytes, w.audioBytes), w.containerBytes);
+
+    s.finish(outcome);
+    s.blameNegative(outcome, {});
+    if (!s.failed())
+        outcome.spaceRequired = std::ceil(w.totalBytes / kBytesPerMB);
     return outcome;
 }
 

@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The video bitrate that makes a film of a given length and audio bitrate fill a file of a
-// desired size, with the audio and video shares of that file.
+// desired size, with the audio and video shares of that file: the window's calculation, and its
+// exact twin for a real encoder and container.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include <array>
+
 #include "core/calculation.h"
+#include "core/container.h"
+#include "core/units.h"
 
 namespace tessaly {
 
@@ -21,7 +26,7 @@ struct VideoBitrateTexts {
 };
 
 // The fields, in the order the calculation reads them.
-enum class VideoBitrateField { Length, AudioBitrate, Size };
+enum class VideoBitrateField { Length, AudioBitrate, Size, Count };
 
 // What each step of a run used and gave, in the order the steps ran; a step that did not run
 // leaves its values 0. Sizes in MB, bitrates in kbit/s.
@@ -51,5 +56,51 @@ struct VideoBitrateOutcome : Verdict<VideoBitrateField> {
 //   ("0", "128", "700")   -> DivisionByZero, reported; ("0", "128", "0") -> Overflow, silent
 VideoBitrateOutcome CalcVideoBitrate(std::string_view length, std::string_view audioBitrate,
                                      std::string_view size, const Separators& separators);
+
+// What each step of an exact video run used and gave; a step that did not run leaves 0.
+struct FittedVideoWorking {
+    double length = 0;  // min
+    double seconds = 0;
+    double audioBitrate = 0;  // as given, in the run's unit
+    double audioBits = 0;     // bit/s
+    double audioBytes = 0;    // audio bits / 8 x seconds
+    double size = 0;          // MB
+    double sizeBytes = 0;
+    double containerBytes = 0;  // 0 without a container
+    double videoBytes = 0;      // size - audio - container
+    double videoBitsExact = 0;  // video bytes x 8 / seconds
+};
+
+// A negative figure is blamed on the first field typed negative, or else on audio and
+// container bytes that need more than the desired size.
+struct FittedVideoOutcome : Verdict<VideoBitrateField> {
+    // Rounded down, so that the file stays under; a negative answer is rounded down as well.
+    double videoBitrate = 0;  // in the run's unit
+    double videoBits = 0;     // bit/s
+    double videoKbit = 0;     // the window's kbit/s
+    double audioMB = 0;       // exact, as the steps computed them
+    double containerMB = 0;
+    double videoMB = 0;
+    FittedVideoWorking working;
+};
+
+// The video rate that makes a film fill the desired size, worked exactly: the audio is not
+// rounded to whole MB, the container's bytes are taken from the size, and only the answer is
+// rounded. Length in minutes, audio rate in `unit`, size in MB, as typed. 100 minutes, MP3 at
+// 128000 bit/s, 700 MB (734003200 bytes), 25 frames a second:
+//   no container: (734003200 - 96000000) x 8 / 6000 = 850670.93 -> 850670 bit/s
+//   Mkv: 734003200 - 96000000 - 2847732 = 635155468 bytes -> 846873 bit/s
+//   Avi: 734003200 - 96000000 - 9734511 = 628268689 bytes -> 837691 bit/s, or 818 kbit/s
+FittedVideoOutcome CalcFittedVideoBitrate(std::string_view length, std::string_view audioBitrate,
+                                          std::string_view size, RateUnit unit, const Encoding& encoding,
+                                          const Separators& separators);
+
+// The video rates, in an encoder's kbit/s of 1000 bits and rounded down, that make the film
+// fit in an AVI, a Matroska and an MP4 file, for the window's figures (length in minutes, the
+// audio's kbit/s handed to the encoder as that many thousand bits, size in MB), at
+// `encoding`'s frame rate and audio codec; none when they give no answer (a zero length):
+//   (100, 128, 700) -> AVI 837, MKV 846, MP4 845
+std::optional<std::array<double, 3>> EncoderRates(double length, double audioBitrate, double size,
+                                                  const Encoding& encoding);
 
 }  // namespace tessaly

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tessaly;
     const fuzz::FieldInput<3> in(data, size);
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const auto wav = static_cast<WavAudio>(in.choice(3));
+    constexpr std::optional<WavRate> kWav[] = {std::nullopt, WavRate::Rate48kHz, WavRate::Rate44kHz};
+    const std::optional<WavRate> wav = kWav[in.choice(3)];
     const auto outcome = CalcAudioBitrate(in.fields[0], in.fields[1], in.fields[2], wav, in.separators());
 
     fuzz::CheckFrame(outcome.bitrateText.has_value(), outcome, CalcFailure::DivisionByZero, input);

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "ui/results/accessibility.h"
 #include "ui/tab_control.h"
@@ -40,19 +41,11 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_ = new TabControl(this);
     Place(tabs_, "SSTab1", {0, 0, 7575, 6270});
 
-    bitrate_ = new BitrateTab;
-    audioHd_ = new AudioHdTab;
-    conversion_ = new ConversionTab;
-    info_ = new InfoTab;
-    tabs_->addTab(bitrate_, BitrateTab::caption());
-    tabs_->addTab(audioHd_, AudioHdTab::caption());
-    tabs_->addTab(conversion_, ConversionTab::caption());
-    tabs_->addTab(info_, InfoTab::caption());
+    addPage(new BitrateTab);
+    addPage(new AudioHdTab);
+    addPage(new ConversionTab);
+    addPage(new InfoTab);
     tabs_->setCurrentIndex(0);
-
-    connect(bitrate_, &BitrateTab::exitRequested, this, &QWidget::close);
-    connect(conversion_, &ConversionTab::exitRequested, this, &QWidget::close);
-    connect(info_, &InfoTab::exitRequested, this, &QWidget::close);
 
     load();
     AnnounceAsWindow(this);
@@ -95,13 +88,20 @@ bool MainWindow::event(QEvent* event) {
     return handled;
 }
 
+void MainWindow::addPage(TabPage* page) {
+    tabs_->addTab(page, page->caption());
+    connect(page, &TabPage::exitRequested, this, &QWidget::close);
+    pages_.push_back(page);
+}
+
 void MainWindow::load() {
-    audioHd_->disableCombo();
-    bitrate_->loadDefaults();
-    audioHd_->loadHdSpaceDefaults();
-    audioHd_->loadAudioBitrateDefaults();
-    conversion_->loadUnits();
-    audioHd_->loadComboItems();
+    QVector<StartupStep> steps;
+    for (const TabPage* page : pages_)
+        steps += page->startupSteps();
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const StartupStep& a, const StartupStep& b) { return a.order < b.order; });
+    for (const StartupStep& step : steps)
+        step.run();
 }
 
 }  // namespace tessaly::ui

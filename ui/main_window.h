@@ -5,17 +5,15 @@
 // sequence that fills in the defaults and so runs the first calculations.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class QTabWidget;
 
 namespace tessaly::ui {
 
-class AudioHdTab;
-class BitrateTab;
-class ConversionTab;
 class ClassicStyle;
-class InfoTab;
+class TabPage;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -30,13 +28,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // A page in the tab strip, whose Exit buttons close the window.
+    void addPage(TabPage* page);
+    // Runs every page's start-up steps in their order.
     void load();
 
     QTabWidget* tabs_;
-    BitrateTab* bitrate_;
-    AudioHdTab* audioHd_;
-    ConversionTab* conversion_;
-    InfoTab* info_;
+    QList<TabPage*> pages_;
     ClassicStyle* classicStyle_;
 };
 

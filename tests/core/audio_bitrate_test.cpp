@@ -13,31 +13,31 @@ struct Row {
     const char* length;
     const char* avi;
     const char* desired;
-    WavAudio wav;
+    std::optional<WavRate> wav;
     const char* bitrate;
     const char* suggestion;
 };
 
 TEST(CalcAudioBitrate, WorkedExamples) {
     const Row rows[] = {
-        {"100", "1700", "700", WavAudio::Rate48kHz, "135", "128"},  // the start-up result
-        {"100", "1600", "700", WavAudio::Rate44kHz, "149", "128"},
-        {"90", "1500", "700", WavAudio::Rate48kHz, "286", "256"},
-        {"100", "600", "700", WavAudio::None, "137", "128"},
-        {"100", "1700", "700", WavAudio::Rate44kHz, "13", "too low"},
-        {"100", "1700", "700", WavAudio::None, "-1365", "too low"},
-        {"100", "1800", "700", WavAudio::Rate48kHz, "-2", "too low"},
-        {"100", "700.1", "700", WavAudio::None, "0", "too low"},  // a negative zero
-        {"100", "700", "700", WavAudio::None, "0", "too low"},
-        {"100", "1700", "1700", WavAudio::Rate48kHz, "1500", "384"},
-        {"-100", "1700", "700", WavAudio::Rate48kHz, "2865", "384"},
+        {"100", "1700", "700", WavRate::Rate48kHz, "135", "128"},  // the start-up result
+        {"100", "1600", "700", WavRate::Rate44kHz, "149", "128"},
+        {"90", "1500", "700", WavRate::Rate48kHz, "286", "256"},
+        {"100", "600", "700", std::nullopt, "137", "128"},
+        {"100", "1700", "700", WavRate::Rate44kHz, "13", "too low"},
+        {"100", "1700", "700", std::nullopt, "-1365", "too low"},
+        {"100", "1800", "700", WavRate::Rate48kHz, "-2", "too low"},
+        {"100", "700.1", "700", std::nullopt, "0", "too low"},  // a negative zero
+        {"100", "700", "700", std::nullopt, "0", "too low"},
+        {"100", "1700", "1700", WavRate::Rate48kHz, "1500", "384"},
+        {"-100", "1700", "700", WavRate::Rate48kHz, "2865", "384"},
         // Exact halves and the bounds of the steps, one minute long with no WAV audio.
-        {"1", "700", "700.457763671875", WavAudio::None, "62", "too low"},  // 62.5
-        {"1", "700", "700.465087890625", WavAudio::None, "64", "64"},       // 63.5
-        {"1", "700", "700.93017578125", WavAudio::None, "127", "112"},
-        {"1", "700", "700.9375", WavAudio::None, "128", "128"},
-        {"1", "700", "702.80517578125", WavAudio::None, "383", "320"},
-        {"1", "700", "702.8125", WavAudio::None, "384", "384"},
+        {"1", "700", "700.457763671875", std::nullopt, "62", "too low"},  // 62.5
+        {"1", "700", "700.465087890625", std::nullopt, "64", "64"},       // 63.5
+        {"1", "700", "700.93017578125", std::nullopt, "127", "112"},
+        {"1", "700", "700.9375", std::nullopt, "128", "128"},
+        {"1", "700", "702.80517578125", std::nullopt, "383", "320"},
+        {"1", "700", "702.8125", std::nullopt, "384", "384"},
     };
     for (const auto& r : rows) {
         const auto outcome = CalcAudioBitrate(r.length, r.avi, r.desired, r.wav, {});
@@ -83,20 +83,20 @@ TEST(CalcAudioBitrate, Failures) {
         {"100", "1700", "1e308", CalcFailure::Overflow, false},
     };
     for (const auto& r : rows) {
-        const auto outcome = CalcAudioBitrate(r.length, r.avi, r.desired, WavAudio::Rate48kHz, {});
+        const auto outcome = CalcAudioBitrate(r.length, r.avi, r.desired, WavRate::Rate48kHz, {});
         EXPECT_FALSE(outcome.bitrateText) << r.length << ' ' << r.avi << ' ' << r.desired;
         EXPECT_FALSE(outcome.suggestionText) << r.length << ' ' << r.avi << ' ' << r.desired;
         EXPECT_EQ(outcome.failure, r.failure) << r.length << ' ' << r.avi << ' ' << r.desired;
         EXPECT_EQ(outcome.message.has_value(), r.reported) << r.length << ' ' << r.avi << ' ' << r.desired;
     }
-    const auto zero = CalcAudioBitrate("0", "1700", "700", WavAudio::None, {});
+    const auto zero = CalcAudioBitrate("0", "1700", "700", std::nullopt, {});
     ASSERT_TRUE(zero.message);
     EXPECT_EQ(zero.message->prompt, "Pleast enter a positive number.");
     EXPECT_EQ(zero.message->title, "You must enter a number.");
 }
 
 TEST(CalcAudioBitrate, ReadsTheLocalesSeparator) {
-    const auto outcome = CalcAudioBitrate("1", "700", "700,9375", WavAudio::None, {",", "."});
+    const auto outcome = CalcAudioBitrate("1", "700", "700,9375", std::nullopt, {",", "."});
     ASSERT_TRUE(outcome.bitrateText);
     EXPECT_EQ(*outcome.bitrateText, "128");
 }

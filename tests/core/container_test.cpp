@@ -4,6 +4,9 @@
 // The container's bytes against files ffmpeg wrote, and the exact calculations that leave room
 // for them.
 #include "core/container.h"
+#include "core/audio_bitrate.h"
+#include "core/hd_space.h"
+#include "core/video_bitrate.h"
 
 #include <cmath>
 
@@ -122,7 +125,7 @@ TEST(CalcFittedVideoBitrate, FailuresAndNegativeShares) {
 
 TEST(CalcFittedAudioBitrate, WorkedExamples) {
     struct Row {
-        WavAudio wav;
+        std::optional<WavRate> wav;
         const char* aviSize;
         RateUnit unit;
         Encoding encoding;
@@ -130,12 +133,12 @@ TEST(CalcFittedAudioBitrate, WorkedExamples) {
         const char* suggestion;
     };
     const Row rows[] = {
-        {WavAudio::None, "600", RateUnit::Bit, {}, 139810, "128000"},
-        {WavAudio::None, "600", RateUnit::Kbit1024, {Container::Mkv}, 137, "128"},
-        {WavAudio::None, "600", RateUnit::Bit, {Container::Mkv}, 140867, "128000"},
+        {std::nullopt, "600", RateUnit::Bit, {}, 139810, "128000"},
+        {std::nullopt, "600", RateUnit::Kbit1024, {Container::Mkv}, 137, "128"},
+        {std::nullopt, "600", RateUnit::Bit, {Container::Mkv}, 140867, "128000"},
         // 48 kHz WAV leaves 1098.6 MB; the AVI's chunks for it come back too.
-        {WavAudio::Rate48kHz, "1700", RateUnit::Bit, {Container::Mp4, 25, AudioCodec::Aac}, 141524, "128000"},
-        {WavAudio::None, "699", RateUnit::Bit, {Container::Avi}, -6727, "too low"},  // 5045144 bytes short
+        {WavRate::Rate48kHz, "1700", RateUnit::Bit, {Container::Mp4, 25, AudioCodec::Aac}, 141524, "128000"},
+        {std::nullopt, "699", RateUnit::Bit, {Container::Avi}, -6727, "too low"},  // 5045144 bytes short
     };
     for (const Row& r : rows) {
         const auto outcome = CalcFittedAudioBitrate("100", r.aviSize, "700", r.wav, r.unit, r.encoding, {});
@@ -143,22 +146,22 @@ TEST(CalcFittedAudioBitrate, WorkedExamples) {
         EXPECT_EQ(outcome.audioBitrate, r.answer) << r.aviSize << ' ' << static_cast<int>(r.unit);
         EXPECT_EQ(outcome.suggestionText, r.suggestion) << r.aviSize << ' ' << static_cast<int>(r.unit);
     }
-    EXPECT_EQ(CalcFittedAudioBitrate("100", "700", "7e", WavAudio::None, RateUnit::Bit, {}, {}).stop->field,
+    EXPECT_EQ(CalcFittedAudioBitrate("100", "700", "7e", std::nullopt, RateUnit::Bit, {}, {}).stop->field,
               AudioBitrateField::DesiredSize);
 }
 
 TEST(CalcFittedHdSpace, RoundsUpAndAddsTheAvisBytes) {
-    const auto plain = CalcFittedHdSpace("100", "827", HdAudio::Wav48kHz, "", RateUnit::Kbit1024, {}, {});
+    const auto plain = CalcFittedHdSpace("100", "827", WavRate::Rate48kHz, "", RateUnit::Kbit1024, {}, {});
     EXPECT_EQ(plain.spaceRequired, 1705);  // 1704.3 MB
     const auto avi =
-        CalcFittedHdSpace("100", "827", HdAudio::Wav48kHz, "", RateUnit::Kbit1024, {Container::Avi}, {});
+        CalcFittedHdSpace("100", "827", WavRate::Rate48kHz, "", RateUnit::Kbit1024, {Container::Avi}, {});
     EXPECT_EQ(avi.spaceRequired, 1712);
     EXPECT_NEAR(avi.working.containerBytes, 6291 + 3720 + 24.23 * 150000 + 24.36 * 150000,
                 1);  // a WAV chunk a frame
-    const auto other = CalcFittedHdSpace("100", "846848", HdAudio::OtherBitrate, "128000", RateUnit::Bit,
-                                         {Container::Avi}, {});
+    const auto other =
+        CalcFittedHdSpace("100", "846848", std::nullopt, "128000", RateUnit::Bit, {Container::Avi}, {});
     EXPECT_NEAR(other.working.containerBytes, 9734511, 1);  // MP3 frames
-    EXPECT_EQ(CalcFittedHdSpace("100", "827", HdAudio::OtherBitrate, "", RateUnit::Bit, {}, {}).stop->field,
+    EXPECT_EQ(CalcFittedHdSpace("100", "827", std::nullopt, "", RateUnit::Bit, {}, {}).stop->field,
               HdSpaceField::OtherBitrate);
 }
 

@@ -12,25 +12,24 @@ namespace {
 struct Row {
     const char* length;
     const char* videoBitrate;
-    HdAudio audio;
+    std::optional<WavRate> audio;
     const char* combo;
     const char* want;
 };
 
 TEST(CalcHDSpace, WorkedExamples) {
     const Row rows[] = {
-        {"100", "827", HdAudio::Wav48kHz, "224", "1704"},     // 605.7 + 1098.6
-        {"100", "827", HdAudio::Wav44kHz, "224", "1615"},     // 605.7 + 1009.4
-        {"100", "827", HdAudio::OtherBitrate, "224", "770"},  // 605.7 + 164.1
-        {"100", "827", HdAudio::OtherBitrate, "128", "700"},  // 699.5 goes to the even 700
-        {"100", "827", HdAudio::OtherBitrate, "512", "981"},  // 605.7 + 375.0
-        {"2", "168", HdAudio::Wav48kHz, "224", "24"},         // 24.5 goes to the even 24, not 25
-        {"119", "1500", HdAudio::Wav44kHz, "224", "2509"},    // 172.265625 would give 2508
-        {"0", "827", HdAudio::Wav48kHz, "224", "0"},
-        {"-100", "827", HdAudio::Wav48kHz, "224", "-1704"},
-        {"100", "827", HdAudio::None, "224", "606"},       // no audio counts as none at all
-        {"100", "827", HdAudio::Wav48kHz, "abc", "1704"},  // the combo is read only for its own option
-        {"100", "827", HdAudio::Wav44kHz, "", "1615"},
+        {"100", "827", WavRate::Rate48kHz, "224", "1704"},   // 605.7 + 1098.6
+        {"100", "827", WavRate::Rate44kHz, "224", "1615"},   // 605.7 + 1009.4
+        {"100", "827", std::nullopt, "224", "770"},          // 605.7 + 164.1
+        {"100", "827", std::nullopt, "128", "700"},          // 699.5 goes to the even 700
+        {"100", "827", std::nullopt, "512", "981"},          // 605.7 + 375.0
+        {"2", "168", WavRate::Rate48kHz, "224", "24"},       // 24.5 goes to the even 24, not 25
+        {"119", "1500", WavRate::Rate44kHz, "224", "2509"},  // 172.265625 would give 2508
+        {"0", "827", WavRate::Rate48kHz, "224", "0"},
+        {"-100", "827", WavRate::Rate48kHz, "224", "-1704"},
+        {"100", "827", WavRate::Rate48kHz, "abc", "1704"},  // the combo is read only for its own option
+        {"100", "827", WavRate::Rate44kHz, "", "1615"},
     };
     for (const auto& r : rows) {
         const auto outcome = CalcHDSpace(r.length, r.videoBitrate, r.audio, r.combo, {});
@@ -45,18 +44,18 @@ TEST(CalcHDSpace, FailuresAreSilent) {
     struct Failing {
         const char* length;
         const char* videoBitrate;
-        HdAudio audio;
+        std::optional<WavRate> audio;
         const char* combo;
         CalcFailure failure;
     };
     const Failing rows[] = {
-        {"100", "", HdAudio::Wav48kHz, "224", CalcFailure::NotANumber},  // the start-up's first run
-        {"", "827", HdAudio::Wav48kHz, "224", CalcFailure::NotANumber},
-        {"100", "827", HdAudio::OtherBitrate, "", CalcFailure::NotANumber},
-        {"100", "827", HdAudio::OtherBitrate, "12a", CalcFailure::NotANumber},
-        {"1e307", "827", HdAudio::Wav48kHz, "224", CalcFailure::Overflow},
-        {"100", "1e308", HdAudio::Wav48kHz, "224", CalcFailure::Overflow},
-        {"100", "827", HdAudio::OtherBitrate, "1e999", CalcFailure::Overflow},
+        {"100", "", WavRate::Rate48kHz, "224", CalcFailure::NotANumber},  // the start-up's first run
+        {"", "827", WavRate::Rate48kHz, "224", CalcFailure::NotANumber},
+        {"100", "827", std::nullopt, "", CalcFailure::NotANumber},
+        {"100", "827", std::nullopt, "12a", CalcFailure::NotANumber},
+        {"1e307", "827", WavRate::Rate48kHz, "224", CalcFailure::Overflow},
+        {"100", "1e308", WavRate::Rate48kHz, "224", CalcFailure::Overflow},
+        {"100", "827", std::nullopt, "1e999", CalcFailure::Overflow},
     };
     for (const auto& r : rows) {
         const auto outcome = CalcHDSpace(r.length, r.videoBitrate, r.audio, r.combo, {});
@@ -68,11 +67,11 @@ TEST(CalcHDSpace, FailuresAreSilent) {
 
 TEST(CalcHDSpace, ReadsTheLocalesSeparatorInEveryField) {
     const Separators comma{",", "."};
-    const auto outcome = CalcHDSpace("100,0", "827", HdAudio::OtherBitrate, "1.024", comma);
+    const auto outcome = CalcHDSpace("100,0", "827", std::nullopt, "1.024", comma);
     ASSERT_TRUE(outcome.text);
     EXPECT_EQ(*outcome.text, "1356");  // 605.7 + 750.0: the combo's "1.024" is grouped 1024 kbit/s
     // A point that cannot be grouping is no decimal point either.
-    EXPECT_FALSE(CalcHDSpace("100", "827", HdAudio::OtherBitrate, "1.5", comma).text);
+    EXPECT_FALSE(CalcHDSpace("100", "827", std::nullopt, "1.5", comma).text);
 }
 
 }  // namespace

@@ -251,7 +251,7 @@ TEST(NumberToText, UsesTheLocalesDecimalSeparator) {
     EXPECT_EQ(NumberToText(1234567.5, ","), "1234567,5");  // never grouped
 }
 
-enum class Field { First, Second };
+enum class Field { First, Second, Count };
 
 TEST(Calculation, DivisionByZero) {
     Calculation<Field> s(kPoint);
@@ -265,9 +265,9 @@ TEST(Calculation, DivisionByZero) {
 
 TEST(Calculation, TheFirstFailureStopsEveryLaterStep) {
     Calculation<Field> s(kPoint);
-    EXPECT_EQ(s.mul(s.number("12", Field::First), 2), 24);
+    EXPECT_EQ(s.mul(s.number<Field::First>("12"), 2), 24);
     EXPECT_FALSE(s.failed());
-    s.number("", Field::Second);
+    s.number<Field::Second>("");
     EXPECT_EQ(s.failure(), CalcFailure::NotANumber);
     // Later steps neither compute nor replace the failure.
     EXPECT_EQ(s.add(1, 2), 0);
@@ -290,7 +290,7 @@ TEST(Calculation, OnlyTheReportedFailureShowsTheMessage) {
     const Message message{"prompt", "title"};
     const auto shows = [&](std::string_view second, double divisor) {
         Calculation<Field> s(kPoint);
-        s.div(s.number(second, Field::Second), divisor);
+        s.div(s.number<Field::Second>(second), divisor);
         Verdict<Field> verdict;
         s.finish(verdict, CalcFailure::DivisionByZero, message);
         return verdict.message.has_value();

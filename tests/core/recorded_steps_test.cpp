@@ -47,27 +47,27 @@ TEST(RecordedWorking, VideoBitrate) {
 TEST(RecordedWorking, HdSpace) {
     // length, seconds, other, rate, video bitrate, video exact, video, audio exact, audio, total, space
     const struct {
-        HdAudio audio;
+        std::optional<WavRate> audio;
         const char *video, *other;
         std::optional<HdSpaceField> field;
         std::vector<double> steps;
     } rows[] = {
-        {HdAudio::Wav48kHz,
+        {WavRate::Rate48kHz,
          "827",
          "x",
          {},
          {100, 6000, 0, 187.5, 827, 605.712890625, 605.7, 1098.6328125, 1098.6, 1704.3, 1704}},
-        {HdAudio::OtherBitrate,
+        {std::nullopt,
          "827",
          "224",
          {},
          {100, 6000, 224, 28, 827, 605.712890625, 605.7, 164.0625, 164.1, 769.8, 770}},
-        {HdAudio::OtherBitrate,
-         "827",
+        {std::nullopt, "827", "", HdSpaceField::OtherBitrate, {100, 6000, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {WavRate::Rate44kHz,
          "",
-         HdSpaceField::OtherBitrate,
-         {100, 6000, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {HdAudio::Wav44kHz, "", "", HdSpaceField::VideoBitrate, {100, 6000, 0, 172.266, 0, 0, 0, 0, 0, 0, 0}},
+         "",
+         HdSpaceField::VideoBitrate,
+         {100, 6000, 0, 172.266, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const auto& r : rows) {
         const HdSpaceOutcome o = CalcHDSpace("100", r.video, r.audio, r.other, {});
@@ -83,23 +83,23 @@ TEST(RecordedWorking, AudioBitrate) {
     // length, seconds, WAV rate, WAV size, AVI, video, desired, room, bitrate exact, bitrate
     const struct {
         const char *avi, *desired;
-        WavAudio wav;
+        std::optional<WavRate> wav;
         std::optional<AudioBitrateField> field;
         std::vector<double> steps;
     } rows[] = {
         {"1700",
          "700",
-         WavAudio::Rate48kHz,
+         WavRate::Rate48kHz,
          {},
          {100, 6000, 187.5, 1098.6328125, 1700, 601.3671875, 700, 98.6328125, 134.6666666667, 135}},
         {"700.1",
          "700",
-         WavAudio::None,
+         std::nullopt,
          {},  // the video alone outgrows the desired size
          {100, 6000, 0, 0, 700.1, 700.1, 700, -0.1, -0.1365333333, -0.0}},
         {"1700",
          "",
-         WavAudio::Rate44kHz,
+         WavRate::Rate44kHz,
          AudioBitrateField::DesiredSize,
          {100, 6000, 172.266, 1009.37109375, 1700, 690.62890625, 0, 0, 0, 0}},
     };

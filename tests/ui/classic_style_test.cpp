@@ -88,9 +88,13 @@ private slots:
     void bevelMatchesQtsWinPanel() {
         QFETCH(QRect, rect);
         const QPalette palette = BevelPalette();
-        const QString difference =
-            FirstDifference([&](QPainter* p) { DrawSunkenBevel(p, rect, palette); },
-                            [&](QPainter* p) { qDrawWinPanel(p, rect, palette, true); });
+        const QString difference = FirstDifference(
+            [&](QPainter* p) {
+                DrawSunkenBevel(p, rect,
+                                {palette.dark().color(), palette.light().color(), palette.shadow().color(),
+                                 palette.midlight().color()});
+            },
+            [&](QPainter* p) { qDrawWinPanel(p, rect, palette, true); });
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 

@@ -30,17 +30,18 @@ public:
     // text `answer` shows.
     void copyOnCtrlC(const QList<QWidget*>& controls, QWidget* answer);
 
-    // A calculation ran: the descriptions screen readers hold are stale. Cheap unless an
-    // assistive tool is listening, and then rewritten once the current event is done.
+    // A calculation ran, or an assistive tool has started listening: the descriptions screen
+    // readers hold are stale. Cheap unless a tool is listening, and then rewritten once the
+    // current event is done.
     void changed();
-
-    // Rewrites every description now (an assistive tool has started listening).
-    void describe();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Rewrites every description now.
+    void describe();
+
     struct Entry {
         QWidget* widget;
         QString unit;

@@ -34,6 +34,37 @@ QLineEdit* MakeResult(QWidget* parent, const char* name, QRect twips, QLabel* ca
     return field;
 }
 
+void WriteWorking(Lines& lines, const AudioBitrateOutcome& outcome,
+                  const FieldCaptions<AudioBitrateField>& captions) {
+    const AudioBitrateWorking& w = outcome.working;
+    const QString mb = UnitText(kMegabytes), kbitPerSecond = UnitText(kKbitPerSecond);
+    lines << WorkingTr("%1 min \u00d7 60 = %2 s").arg(lines.n(w.length), lines.n(w.seconds));
+    if (!w.wav)
+        lines << WorkingTr("no WAV audio in the AVI: 0 %1").arg(mb);
+    else
+        lines << WorkingTr("WAV audio in the AVI: %1 %4 \u00d7 %2 s \u00f7 1024 = %3 %5")
+                     .arg(lines.n(w.wavRate), lines.n(w.seconds), lines.a(w.wavSize),
+                          UnitText(kKilobytesPerSecond), mb);
+    lines << WorkingTr("video: %1 %4 \u2212 %2 %4 = %3 %4")
+                 .arg(lines.n(w.aviSize), lines.a(w.wavSize), lines.a(w.videoSize), mb)
+          << WorkingTr("room for audio: %1 %4 \u2212 %2 %4 = %3 %4")
+                 .arg(lines.n(w.desiredSize), lines.a(w.videoSize), lines.a(w.room), mb)
+          << WorkingTr("%1 %4 \u00d7 8 \u00d7 1024 \u00f7 %2 s %3")
+                 .arg(lines.a(w.room), lines.n(w.seconds),
+                      lines.rounded(w.bitrateExact, w.bitrate, kKbitPerSecond), mb);
+    const int lowest = kStandardBitrates.front();
+    if (outcome.suggestion)
+        lines << WorkingTr("suggested: %1 %5, the largest of the steps %2 to %3 %5 not above %4 %5")
+                     .arg(QString::number(*outcome.suggestion), QString::number(lowest),
+                          QString::number(kStandardBitrates.back()), lines.n(w.bitrate), kbitPerSecond);
+    else
+        lines << WorkingTr("suggested: too low, as %1 %3 is below the lowest step, %2 %3")
+                     .arg(lines.n(w.bitrate), QString::number(lowest), kbitPerSecond);
+    if (outcome.negative)
+        lines << NegativeText(*outcome.negative, captions, lines);
+    lines << UnitNote(lines);
+}
+
 }  // namespace
 
 AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& separators)
@@ -99,7 +130,9 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
                                                {AudioBitrateField::AviSize, aviSizeCaption},
                                                {AudioBitrateField::DesiredSize, desiredSizeCaption}});
     results_ = new Results(this);
-    const auto working = [this] { return WorkingText(runs_, captions_, FromUtf8(separators_.decimal)); };
+    const auto working = [this] {
+        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal), WriteWorking);
+    };
     const QString kbitPerSecond = FromUtf8(kKbitPerSecond);
     results_->add(bitrate_, kbitPerSecond, working);
     results_->add(suggestion_, kbitPerSecond, working);
@@ -145,11 +178,11 @@ void AudioBitrateSection::chooseNoWav() {
 }
 
 void AudioBitrateSection::recalculate() {
-    WavAudio wav = WavAudio::None;
+    std::optional<WavRate> wav;  // none: the AVI holds no WAV audio
     if (wav48kHz_->isChecked())
-        wav = WavAudio::Rate48kHz;
+        wav = WavRate::Rate48kHz;
     if (wav44kHz_->isChecked())
-        wav = WavAudio::Rate44kHz;
+        wav = WavRate::Rate44kHz;
     const AudioBitrateOutcome outcome = CalcAudioBitrate(Utf8(length_->text()), Utf8(aviSize_->text()),
                                                          Utf8(desiredSize_->text()), wav, separators_);
     runs_.record(outcome);

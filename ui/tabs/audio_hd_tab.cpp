@@ -9,14 +9,19 @@
 
 namespace tessaly::ui {
 
-QString AudioHdTab::caption() { return tr("Audio and HD Space"); }
+QString AudioHdTab::caption() const { return tr("Audio and HD Space"); }
 
-AudioHdTab::AudioHdTab(QWidget* parent)
-    : TabPage(parent),
-      separators_(LocaleSeparators()),
-      hdSpace_(new HdSpaceSection(canvas(), separators_)),
-      audioBitrate_(new AudioBitrateSection(canvas(), separators_)) {
-    QWidget::setTabOrder(hdSpace_->lastInTabOrder(), audioBitrate_->firstInTabOrder());
+AudioHdTab::AudioHdTab(QWidget* parent) : TabPage(parent), separators_(LocaleSeparators()) {
+    auto* hdSpace = new HdSpaceSection(canvas(), separators_);
+    auto* audioBitrate = new AudioBitrateSection(canvas(), separators_);
+    QWidget::setTabOrder(hdSpace->lastInTabOrder(), audioBitrate->firstInTabOrder());
+
+    // The window's start-up: first of all the combo is disabled; third and fourth each
+    // section's defaults are written; last the combo's list is filled.
+    atStartup(0, [hdSpace] { hdSpace->disableCombo(); });
+    atStartup(2, [hdSpace] { hdSpace->loadDefaults(); });
+    atStartup(3, [audioBitrate] { audioBitrate->loadDefaults(); });
+    atStartup(5, [hdSpace] { hdSpace->loadComboItems(); });
 
     // The HD space section is outlined on its left, top and bottom, and a dotted line parts
     // it from the audio bitrate section.
@@ -27,10 +32,5 @@ AudioHdTab::AudioHdTab(QWidget* parent)
     addStroke({QLine(3465, 450, 3465, 6120), QPalette::Dark, 1, true});
     addStroke({QLine(0, -300, 0, 4110)});
 }
-
-void AudioHdTab::disableCombo() { hdSpace_->disableCombo(); }
-void AudioHdTab::loadHdSpaceDefaults() { hdSpace_->loadDefaults(); }
-void AudioHdTab::loadAudioBitrateDefaults() { audioBitrate_->loadDefaults(); }
-void AudioHdTab::loadComboItems() { hdSpace_->loadComboItems(); }
 
 }  // namespace tessaly::ui

@@ -10,28 +10,16 @@
 
 namespace tessaly::ui {
 
-class AudioBitrateSection;
-class HdSpaceSection;
-
 class AudioHdTab : public TabPage {
     Q_OBJECT
 
 public:
     explicit AudioHdTab(QWidget* parent = nullptr);
 
-    // The tab's caption in the tab strip.
-    static QString caption();
-
-    // The window's start-up steps for this tab, which it runs in its own order.
-    void disableCombo();
-    void loadHdSpaceDefaults();
-    void loadAudioBitrateDefaults();
-    void loadComboItems();
+    QString caption() const override;
 
 private:
     const Separators separators_;
-    HdSpaceSection* hdSpace_;
-    AudioBitrateSection* audioBitrate_;
 };
 
 }  // namespace tessaly::ui

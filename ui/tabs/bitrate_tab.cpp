@@ -50,9 +50,36 @@ QLabel* MakeOutputLabel(QWidget* parent, const char* name, QRect twips) {
     return label;
 }
 
+// The steps of the window's calculation, and the rates an encoder that counts k as 1000 needs to
+// fit the same film in each container.
+void WriteWorking(Lines& lines, const VideoBitrateOutcome& outcome,
+                  const FieldCaptions<VideoBitrateField>& captions) {
+    const VideoBitrateWorking& w = outcome.working;
+    const QString kbitPerSecond = UnitText(kKbitPerSecond), mb = UnitText(kMegabytes);
+    lines << WorkingTr("%1 min \u00d7 60 = %2 s").arg(lines.n(w.length), lines.n(w.seconds))
+          << WorkingTr("audio: %1 %4 \u00f7 8 \u00d7 %2 s \u00f7 1024 %3")
+                 .arg(lines.n(w.audioBitrate), lines.n(w.seconds),
+                      lines.rounded(w.audioDataExact, w.audioData, kMegabytes), kbitPerSecond)
+          << WorkingTr("video: %1 %4 \u2212 %2 %4 = %3 %4")
+                 .arg(lines.n(w.size), lines.n(w.audioData), lines.n(w.videoData), mb)
+          << WorkingTr("%1 %4 \u00d7 1024 \u00d7 8 \u00f7 %2 s %3")
+                 .arg(lines.n(w.videoData), lines.n(w.seconds),
+                      lines.rounded(w.videoBitrateExact, w.videoBitrate, kKbitPerSecond), mb);
+    if (outcome.negative)
+        lines << NegativeText(*outcome.negative, captions, lines);
+    lines << UnitNote(lines);
+    const Encoding assumed;
+    if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed))
+        lines << WorkingTr(
+                     "For an encoder that counts k as 1000, leaving room for the container (%1 frames a "
+                     "second, MP3 audio at %2k): AVI %3, MKV %4, MP4 %5 %6")
+                     .arg(lines.n(assumed.frameRate), lines.n(w.audioBitrate), lines.n((*rates)[0]),
+                          lines.n((*rates)[1]), lines.n((*rates)[2]), kbitPerSecond);
+}
+
 }  // namespace
 
-QString BitrateTab::caption() { return tr("Bitrate Calculator"); }
+QString BitrateTab::caption() const { return tr("Bitrate Calculator"); }
 
 BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSeparators()) {
     QWidget* c = canvas();
@@ -125,7 +152,9 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
                                                {VideoBitrateField::AudioBitrate, audioBitrateCaption},
                                                {VideoBitrateField::Size, sizeCaption}});
     results_ = new Results(this);
-    const auto working = [this] { return WorkingText(runs_, captions_, FromUtf8(separators_.decimal)); };
+    const auto working = [this] {
+        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal), WriteWorking);
+    };
     const QString kbitPerSecond = FromUtf8(kKbitPerSecond);
     const QString megabytes = FromUtf8(kMegabytes);
     results_->add(videoBitrate_, kbitPerSecond, working);
@@ -134,9 +163,9 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     results_->copyOnCtrlC({size_, audioBitrate_, length_, exit, exitBar}, videoBitrate_);
     connect(exit, &QPushButton::clicked, this, &BitrateTab::exitRequested);
     connect(exitBar, &QPushButton::clicked, this, &BitrateTab::exitRequested);
+    // Second in the window's start-up: the film length, whose change runs the first calculation.
+    atStartup(1, [this] { length_->setText(QStringLiteral("100")); });
 }
-
-void BitrateTab::loadDefaults() { length_->setText(QStringLiteral("100")); }
 
 void BitrateTab::recalculate() {
     const VideoBitrateOutcome outcome = CalcVideoBitrate(Utf8(length_->text()), Utf8(audioBitrate_->text()),

@@ -23,14 +23,7 @@ class BitrateTab : public TabPage {
 public:
     explicit BitrateTab(QWidget* parent = nullptr);
 
-    // The tab's caption in the tab strip.
-    static QString caption();
-
-    // The window's start-up: the film length, whose change runs the first calculation.
-    void loadDefaults();
-
-signals:
-    void exitRequested();
+    QString caption() const override;
 
 private:
     void recalculate();

@@ -68,7 +68,39 @@ protected:
 
 // One of the names of the unit in list position `position`.
 QString UnitName(std::size_t position, std::string_view DataUnitNames::*name) {
-    return FromUtf8(NamesOf(*DataUnitAt(static_cast<int>(position))).*name);
+    return FromUtf8(NamesOf(kDataUnits[position]).*name);
+}
+
+// How box `box` (bits first) got its figure in the latest conversion, if any.
+QString ConversionWorking(const std::optional<Conversion>& latest, std::size_t box, const QString& decimal) {
+    Lines lines(decimal);
+    if (!latest || !latest->unit)
+        return WorkingTr("Nothing has been converted yet: type an amount and choose its unit in the list.");
+    if (latest->stop && latest->stop->reason != StopReason::TooLarge)
+        return WorkingTr("The input is not a number, so there is nothing to convert and every box shows -.");
+    if (latest->stop)
+        return WorkingTr(
+            "The input is too large to show in bits, so there is nothing to convert and every box shows -.");
+    const std::size_t selected = PositionOf(*latest->unit);
+    const QString from = UnitName(selected, &DataUnitNames::symbol);
+    if (box == selected) {
+        lines << WorkingTr("the input, as typed, in %1").arg(from);
+    } else if (box < selected) {
+        const BoxWorking& step = latest->working[box];
+        lines << WorkingTr("%1 %2 \u00d7 %3 = %4 %5 (1 %2 = %3 %5)")
+                     .arg(lines.n(step.from), from, lines.n(step.factor), lines.n(step.result),
+                          UnitName(box, &DataUnitNames::symbol));
+    } else {
+        for (std::size_t k = selected + 1; k <= box; ++k) {
+            const BoxWorking& step = latest->working[k];
+            lines << WorkingTr("%1 %2 \u00f7 %3 = %4 %5")
+                         .arg(lines.n(step.from), UnitName(k - 1, &DataUnitNames::symbol),
+                              lines.n(step.factor), lines.n(step.result),
+                              UnitName(k, &DataUnitNames::symbol));
+        }
+    }
+    lines << WorkingTr("Every prefix here is a power of 1024: 1 kbit = 1024 bits, 1 kB = 1024 bytes.");
+    return lines.text();
 }
 
 QLabel* MakePrompt(QWidget* parent, const char* name, const QString& caption, QRect twips) {
@@ -94,7 +126,7 @@ QLineEdit* MakeOutputBox(QWidget* parent, const UnitRow& row, QLabel* caption) {
 
 }  // namespace
 
-QString ConversionTab::caption() { return tr("Data Conversion"); }
+QString ConversionTab::caption() const { return tr("Data Conversion"); }
 
 ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(LocaleSeparators()) {
     QWidget* c = canvas();
@@ -154,11 +186,11 @@ ConversionTab::ConversionTab(QWidget* parent) : TabPage(parent), separators_(Loc
     connect(units_, &QListWidget::itemClicked, this, &ConversionTab::unitClicked);
     units_->viewport()->installEventFilter(this);
     connect(exit, &QPushButton::clicked, this, &ConversionTab::exitRequested);
-}
-
-void ConversionTab::loadUnits() {
-    for (std::size_t i = 0; i < kDataUnitCount; ++i)
-        units_->addItem(UnitName(i, &DataUnitNames::listItem));
+    // Fifth in the window's start-up: the eight units appended to the list, none selected.
+    atStartup(4, [this] {
+        for (std::size_t i = 0; i < kDataUnitCount; ++i)
+            units_->addItem(UnitName(i, &DataUnitNames::listItem));
+    });
 }
 
 bool ConversionTab::eventFilter(QObject* watched, QEvent* event) {

@@ -25,14 +25,7 @@ class ConversionTab : public TabPage {
 public:
     explicit ConversionTab(QWidget* parent = nullptr);
 
-    // The tab's caption in the tab strip.
-    static QString caption();
-
-    // The window's start-up: the eight units appended to the list, none selected.
-    void loadUnits();
-
-signals:
-    void exitRequested();
+    QString caption() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -27,8 +27,33 @@ const char* const kNote =
     "This will calculate the amount of space required to Flask your VOB files to DivX -;) AVI "
     "format with PCM (WAV) Audio.";
 
-const char* const kComboBitrates[] = {"64",  "96",  "112", "128", "160", "192",
-                                      "224", "256", "320", "384", "512"};
+// The combo's list: the standard audio bitrates, and 512 kbit/s above them.
+constexpr int kComboTopBitrate = 512;
+
+void WriteWorking(Lines& lines, const HdSpaceOutcome& outcome, const FieldCaptions<HdSpaceField>& captions) {
+    const HdSpaceWorking& w = outcome.working;
+    lines << WorkingTr("%1 min \u00d7 60 = %2 s").arg(lines.n(w.length), lines.n(w.seconds))
+          << WorkingTr("video: %1 s \u00d7 %2 %4 \u00f7 8 \u00f7 1024 %3")
+                 .arg(lines.n(w.seconds), lines.n(w.videoBitrate),
+                      lines.rounded(w.videoSizeExact, w.videoSize, kMegabytes), UnitText(kKbitPerSecond));
+    const QString audioSize =
+        WorkingTr("%1 %4 \u00d7 %2 s \u00f7 1024 %3")
+            .arg(lines.n(w.audioRate), lines.n(w.seconds),
+                 lines.rounded(w.audioSizeExact, w.audioSize, kMegabytes), UnitText(kKilobytesPerSecond));
+    if (w.wav == WavRate::Rate48kHz)
+        lines << WorkingTr("audio: 48 KHz WAV, %1").arg(audioSize);
+    else if (w.wav == WavRate::Rate44kHz)
+        lines << WorkingTr("audio: 44.1 KHz WAV, %1").arg(audioSize);
+    else
+        lines << WorkingTr("audio: %1 %4 \u00f7 8 = %2 %5; %3")
+                     .arg(lines.n(w.otherBitrate), lines.n(w.audioRate), audioSize, UnitText(kKbitPerSecond),
+                          UnitText(kKilobytesPerSecond));
+    lines << WorkingTr("%1 %4 + %2 %4 %3")
+                 .arg(lines.n(w.videoSize), lines.n(w.audioSize),
+                      lines.rounded(w.total, w.spaceRequired, kMegabytes), UnitText(kMegabytes));
+    if (outcome.negative)
+        lines << NegativeText(*outcome.negative, captions, lines);
+}
 
 }  // namespace
 
@@ -92,8 +117,9 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
                                           {HdSpaceField::VideoBitrate, videoBitrateCaption},
                                           {HdSpaceField::OtherBitrate, otherBitrateOption_}});
     results_ = new Results(this);
-    results_->add(spaceRequired_, FromUtf8(kMegabytes),
-                  [this] { return WorkingText(runs_, captions_, FromUtf8(separators_.decimal)); });
+    results_->add(spaceRequired_, FromUtf8(kMegabytes), [this] {
+        return WorkingText(runs_, captions_, FromUtf8(separators_.decimal), WriteWorking);
+    });
     results_->copyOnCtrlC({length_, videoBitrate_, wav48kHz_, wav44kHz_, otherBitrateOption_, otherBitrate_},
                           spaceRequired_);
 
@@ -121,8 +147,9 @@ void HdSpaceSection::loadComboItems() {
     // text; the text it showed stays, with no item chosen and no calculation run.
     const QSignalBlocker quiet(otherBitrate_);
     const QString text = otherBitrate_->currentText();
-    for (const char* bitrate : kComboBitrates)
-        otherBitrate_->addItem(QString::fromLatin1(bitrate));
+    for (const int bitrate : kStandardBitrates)
+        otherBitrate_->addItem(QString::number(bitrate));
+    otherBitrate_->addItem(QString::number(kComboTopBitrate));
     otherBitrate_->setCurrentIndex(-1);
     otherBitrate_->setEditText(text);
 }
@@ -140,14 +167,12 @@ void HdSpaceSection::chooseOtherBitrate() {
 }
 
 void HdSpaceSection::recalculate() {
-    HdAudio audio = HdAudio::None;
+    std::optional<WavRate> wav;  // none: the other bitrate
     if (wav48kHz_->isChecked())
-        audio = HdAudio::Wav48kHz;
+        wav = WavRate::Rate48kHz;
     else if (wav44kHz_->isChecked())
-        audio = HdAudio::Wav44kHz;
-    else if (otherBitrateOption_->isChecked())
-        audio = HdAudio::OtherBitrate;
-    const HdSpaceOutcome outcome = CalcHDSpace(Utf8(length_->text()), Utf8(videoBitrate_->text()), audio,
+        wav = WavRate::Rate44kHz;
+    const HdSpaceOutcome outcome = CalcHDSpace(Utf8(length_->text()), Utf8(videoBitrate_->text()), wav,
                                                Utf8(otherBitrate_->currentText()), separators_);
     runs_.record(outcome);
     results_->changed();

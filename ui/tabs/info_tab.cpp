@@ -43,7 +43,7 @@ QLabel* MakeEntry(QWidget* parent, const char* name, const char* text, QRect twi
 
 }  // namespace
 
-QString InfoTab::caption() { return tr("Info"); }
+QString InfoTab::caption() const { return tr("Info"); }
 
 InfoTab::InfoTab(QWidget* parent) : TabPage(parent) {
     MakeEntry(canvas(), "Label43", kNewest, {585, 810, 6270, 1095});

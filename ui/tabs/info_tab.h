@@ -16,13 +16,7 @@ class InfoTab : public TabPage {
 public:
     explicit InfoTab(QWidget* parent = nullptr);
 
-    // The tab's caption in the tab strip.
-    static QString caption();
-
-signals:
-    void exitRequested();
-
-private:
+    QString caption() const override;
 };
 
 }  // namespace tessaly::ui

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QTabWidget>
+#include <utility>
 
 #include "ui/widgets/design.h"
 #include "ui/widgets/outlines.h"
@@ -54,6 +55,10 @@ void TabPage::addEtchedRectangle(int left, int top, int right, int bottom, int w
     addStroke({QLine(left, top, left, bottom), QPalette::Light, width});
     addStroke({QLine(left, bottom, right, bottom), QPalette::Dark, width});
     addStroke({QLine(right, top, right, bottom), QPalette::Dark, width});
+}
+
+void TabPage::atStartup(int order, std::function<void()> step) {
+    startupSteps_.push_back({order, std::move(step)});
 }
 
 bool TabPage::event(QEvent* event) {

@@ -71,12 +71,6 @@ void DrawRoundMark(QPainter* painter, const QStyleOption* option) {
 
 }  // namespace
 
-void DrawSunkenBevel(QPainter* painter, const QRect& rect, const QPalette& palette) {
-    DrawSunkenBevel(painter, rect,
-                    Bevel{palette.dark().color(), palette.light().color(), palette.shadow().color(),
-                          palette.midlight().color()});
-}
-
 void DrawSunkenBevel(QPainter* painter, const QRect& rect, const Bevel& bevel) {
     const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
     if (w < 2 || h < 2)

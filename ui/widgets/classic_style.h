@@ -22,7 +22,6 @@ namespace tessaly::ui {
 // The sunken two-pixel bevel around `rect` in the palette's dark, light, shadow and midlight:
 // the same pixels as Qt's qDrawWinPanel, drawn as eight solid rectangles instead of four
 // stroked polylines, which the raster engine fills many times faster.
-void DrawSunkenBevel(QPainter* painter, const QRect& rect, const QPalette& palette);
 void DrawSunkenBevel(QPainter* painter, const QRect& rect, const Bevel& bevel);
 
 // The etched one-pixel rectangle around `rect`, a dark line with a light one beside it: the

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: The Tessaly developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The four calculators as commands: each is one row that holds its usage, its options with
-// their help, and the routine that reads them, runs the same core calculation as the window's
-// section and gives back the results the window would show.
+// A command of tessaly-bitrate-calc is one row: its usage, its options with their help, and the
+// routine that reads them, runs the core's calculation and gives back the results the window
+// would show. Each command's file registers its row; the general usage and help, each command's
+// help and the completion are built from the rows.
 #pragma once
 
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,9 +21,9 @@ namespace tessaly::cli {
 inline constexpr std::string_view kProgram = "tessaly-bitrate-calc";
 
 // A value that gives no result (not a number, a zero length, a result beyond the range of a
-// double): the message names the option, and the caller exits with status 1.
-struct ValueError {
-    std::string message;
+// double): the message names the option, and the program exits with status 1.
+struct ValueError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 struct Result {
@@ -43,12 +45,17 @@ struct HelpEntry {
     std::string_view option;  // "length" for --length; empty for an operand
     std::string_view value;   // "MIN", or a literal choice such as "48"; empty for a flag
     std::string_view text;
+    // The default, written after the text as "; 25"; from the core, so that it is written once.
+    std::string (*byDefault)() = nullptr;
 };
 
 struct Command {
+    int order;  // its place in the usage and the help: the window's order
     std::string_view name;
     std::string_view synopsis;  // what follows the name in the usage line
     std::string_view summary;   // what the command answers, for its help
+    // What it answers, as the general help names it: "the disk space of the intermediate AVI".
+    std::string_view answers;
     std::span<const HelpEntry> entries;
     bool takesUnits;  // its operands and --to name data units
     Report (*run)(const Arguments& args);
@@ -61,10 +68,17 @@ struct Command {
     std::vector<OptionKind> options() const;
 };
 
-// The four commands, in the window's order: video, hd-space, audio, convert.
+// Adds a command to the program; each command's file registers its row once, before main runs.
+bool Register(const Command& command);
+
+// Every command, in their order: video, hd-space, audio, convert.
 std::span<const Command> Commands();
 
 // The usage of every command, one line each, then --help and --version.
 std::string GeneralUsage();
+
+// The general usage, then what each command answers, how values are read, the options that
+// say how the film is encoded and the exit statuses.
+std::string GeneralHelp();
 
 }  // namespace tessaly::cli

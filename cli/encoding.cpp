@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/encoding.h"
+
+#include "cli/command.h"
+
+namespace tessaly::cli {
+
+Exact ReadExact(const Arguments& args, bool aviOnly) {
+    Exact exact;
+    exact.on = args.has("container") || args.has("bps");
+    if (args.has("bps")) {
+        exact.unit = RateUnit::Bit;
+        exact.unitName = kBitPerSecond;
+    }
+    for (const std::string_view option : {"fps", "audio-codec"}) {
+        if (args.has(option) && !args.has("container"))
+            throw UsageError("--" + std::string(option) + " counts frames only with --container");
+    }
+    if (args.has("container")) {
+        exact.encoding.container = ContainerNamed(args.get("container"));
+        if (!exact.encoding.container || (aviOnly && exact.encoding.container != Container::Avi))
+            throw UsageError("--container takes " + std::string(aviOnly ? "avi" : "avi, mkv or mp4") +
+                             ", not \"" + std::string(args.get("container")) + "\"");
+    }
+    if (args.has("audio-codec")) {
+        const std::optional<AudioCodec> codec = AudioCodecNamed(args.get("audio-codec"));
+        if (!codec)
+            throw UsageError("--audio-codec takes mp3, aac or ac3, not \"" +
+                             std::string(args.get("audio-codec")) + "\"");
+        exact.encoding.audioCodec = *codec;
+    }
+    if (args.has("fps")) {
+        const std::optional<double> rate = FrameRateFromText(args.get("fps"), kSeparators);
+        if (!rate)
+            throw ValueError("--fps: not a positive number: \"" + std::string(args.get("fps")) + "\"");
+        exact.encoding.frameRate = *rate;
+    }
+    return exact;
+}
+
+WavRate ReadWav(const Arguments& args) {
+    if (!args.has("wav") || args.get("wav") == "48")
+        return WavRate::Rate48kHz;
+    if (args.get("wav") == "44.1")
+        return WavRate::Rate44kHz;
+    throw UsageError("--wav takes 48 or 44.1, not \"" + std::string(args.get("wav")) + "\"");
+}
+
+std::string DefaultFrameRateText() { return NumberToText(kDefaultFrameRate); }
+
+std::string DefaultAudioCodecText() { return std::string(NameOf(kDefaultAudioCodec)); }
+
+}  // namespace tessaly::cli

@@ -1,0 +1,152 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command table and the help written from it: each command's usage and help, and the
+// general usage and help, so that a new command is its row and nothing else.
+#include <algorithm>
+#include <vector>
+
+#include "cli/command.h"
+#include "core/data_units.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+std::vector<Command>& Table() {
+    static std::vector<Command> commands;
+    return commands;
+}
+
+// Every name of every unit, each once, in the converter's order.
+std::string UnitNames() {
+    std::string joined;
+    for (const DataUnit unit : kDataUnits) {
+        for (const std::string_view name : AllNamesOf(unit))
+            joined.append(joined.empty() ? "" : " ").append(name);
+    }
+    return joined;
+}
+
+// `text` broken into lines of at most `width` characters at its blanks.
+std::string Wrapped(std::string_view text, std::size_t width) {
+    std::string out, line;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            out += line + "\n";
+            line.clear();
+        }
+        line.append(line.empty() ? "" : " ").append(word);
+        start = end + 1;
+    }
+    return out + line + "\n";
+}
+
+// The choices of a command's --container, where it takes the option.
+std::string_view ContainerChoices(const Command& command) {
+    const auto entry = std::find_if(command.entries.begin(), command.entries.end(),
+                                    [](const HelpEntry& e) { return e.option == "container"; });
+    return entry == command.entries.end() ? std::string_view() : entry->value;
+}
+
+}  // namespace
+
+bool Register(const Command& command) {
+    std::vector<Command>& table = Table();
+    table.insert(std::upper_bound(table.begin(), table.end(), command,
+                                  [](const Command& a, const Command& b) { return a.order < b.order; }),
+                 command);
+    return true;
+}
+
+std::span<const Command> Commands() { return Table(); }
+
+std::string Command::usage() const {
+    return "usage: " + std::string(kProgram) + " " + std::string(name) + " " + std::string(synopsis) + "\n";
+}
+
+std::string Command::help() const {
+    const auto term = [](const HelpEntry& entry) {
+        if (entry.option.empty())
+            return std::string(entry.value);
+        return "--" + std::string(entry.option) + (entry.value.empty() ? "" : " ") + std::string(entry.value);
+    };
+    std::size_t width = 0;
+    for (const HelpEntry& entry : entries)
+        width = std::max(width, term(entry).size() + 2);
+    // Each entry's text in a column of its own, its further lines below its first.
+    std::string text = usage() + "\n" + std::string(summary) + "\n\n";
+    for (const HelpEntry& entry : entries) {
+        std::string line(2, ' ');
+        line += term(entry);
+        line.resize(width + 2, ' ');
+        std::string body(entry.text);
+        if (entry.byDefault)
+            body += "; " + entry.byDefault();
+        for (const char c : body) {
+            line += c;
+            if (c == '\n')
+                line.append(width + 2, ' ');
+        }
+        text += line + "\n";
+    }
+    if (takesUnits)
+        text += "\nunits: " + UnitNames() + "\n";
+    return text;
+}
+
+std::vector<OptionKind> Command::options() const {
+    std::vector<OptionKind> kinds;
+    for (const HelpEntry& entry : entries) {
+        const bool known = std::any_of(kinds.begin(), kinds.end(),
+                                       [&entry](const OptionKind& k) { return k.name == entry.option; });
+        if (!entry.option.empty() && !known)
+            kinds.push_back({entry.option, !entry.value.empty()});
+    }
+    return kinds;
+}
+
+std::string GeneralUsage() {
+    std::string text;
+    for (const Command& command : Commands())
+        text += (text.empty() ? "usage: " : "       ") + command.usage().substr(7);
+    return text + "       " + std::string(kProgram) + " --help | --version\n";
+}
+
+std::string GeneralHelp() {
+    // "The video bitrate ... (video), the disk space ... (hd-space), ... and an amount ... (convert)."
+    std::string answers;
+    const std::span<const Command> commands = Commands();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const std::string_view joint = i == 0 ? "" : i + 1 == commands.size() ? ", and " : ", ";
+        answers.append(joint).append(commands[i].answers).append(" (").append(commands[i].name).append(")");
+    }
+    answers[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(answers[0])));
+    answers += ". Numbers are read with \".\" as the decimal point and \",\" for grouping.";
+
+    // The commands whose --container takes fewer containers than the others.
+    std::string_view widest;
+    for (const Command& command : commands)
+        widest = std::max(widest, ContainerChoices(command),
+                          [](std::string_view a, std::string_view b) { return a.size() < b.size(); });
+    std::string encoding =
+        "ENCODING is [--container " + std::string(widest) +
+        "] [--fps RATE] [--audio-codec mp3|aac|ac3] [--bps]: room for the container's own bytes, and "
+        "rates in bits a second as encoders read them";
+    for (const Command& command : commands) {
+        const std::string_view choices = ContainerChoices(command);
+        if (!choices.empty() && choices != widest)
+            encoding += "; " + std::string(command.name) + " takes only --container " + std::string(choices);
+    }
+    encoding += ".";
+
+    return GeneralUsage() + "\n" + Wrapped(answers, 90) + "\n" + Wrapped(encoding, 90) + "'" +
+           std::string(kProgram) +
+           " COMMAND --help' describes a command's options.\n"
+           "\n"
+           "Exit status: 0 with a result, 1 when a value gives none, 2 for a usage error.\n";
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: The Tessaly developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command's words for the core's verdict: a run that gave no result becomes a ValueError
+// that names the option to blame, and a negative figure a warning that says why.
+#pragma once
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "core/calculation.h"
+
+namespace tessaly::cli {
+
+// A numeric input as given, with the field of the calculation it fills and the name its
+// messages call it by.
+template <typename Field>
+struct Input {
+    Field field;
+    std::string name;  // "--length", or "value" for the converter's amount
+    std::string_view text;
+};
+
+// The value of the option --`name`, which the command cannot do without, for `field`.
+template <typename Field>
+Input<Field> Option(const Arguments& args, Field field, std::string_view name) {
+    return {field, "--" + std::string(name), args.require(name)};
+}
+
+// "--length: not a number: \"1O0\"", "--length: must not be zero", ...
+std::string StopWords(StopReason reason, const std::string& name, std::string_view text);
+
+// "warning: the audio alone needs more than the desired size, ...", with the option `name`
+// for a value typed negative; `container` says that the container's own bytes are in the part.
+std::string NegativeWords(NegativeCause cause, const std::string& name, bool container);
+
+template <typename Field>
+const Input<Field>& InputFor(std::span<const Input<Field>> inputs, Field field) {
+    return *std::find_if(inputs.begin(), inputs.end(),
+                         [field](const auto& input) { return input.field == field; });
+}
+
+// Throws the ValueError of a run that gave no result.
+template <typename Field>
+void Check(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) {
+    if (verdict.completed())
+        return;
+    const Input<Field>& input = InputFor(inputs, verdict.stop->field);
+    throw ValueError(StopWords(verdict.stop->reason, input.name, input.text));
+}
+
+// Why a completed run shows a negative figure; empty for none.
+template <typename Field>
+std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) {
+    if (!verdict.negative)
+        return {};
+    const Negative<Field>& negative = *verdict.negative;
+    return NegativeWords(negative.cause, negative.field ? InputFor(inputs, *negative.field).name : "",
+                         negative.container);
+}
+
+}  // namespace tessaly::cli
