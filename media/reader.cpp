@@ -220,8 +220,9 @@ private:
                 film.streams.back().packets = tally.packets;
             }
             if (mainVideo >= 0)
-                frames = StatedTiming(mainVideo).value_or(
-                    JudgeFrameTimes(std::move(count.videoTimes), TickOf(mainVideo), true));
+                frames = StatedTiming(mainVideo);
+            if (mainVideo >= 0 && !frames)
+                frames = JudgeFrameTimes(std::move(count.videoTimes), TickOf(mainVideo), true);
         } else {
             if (!(film.seconds > 0))
                 return Fail(ReadFailure::NoLength, "its length cannot be found");
