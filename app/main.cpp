@@ -65,6 +65,36 @@ QString JoinedValueQtDoesNotRead(const QStringList& arguments) {
     return {};
 }
 
+bool TakesValue(const QString& name) {
+    return std::find(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), name) !=
+           std::end(kQtOptionsWithValue);
+}
+
+// The parser's error in the words of tessaly-bitrate-calc, naming the option as it was typed:
+// "unknown option --frob", "-platform needs a value", "option --help takes no value". The
+// parser words its errors as translated sentences, so the option is found among the arguments.
+QString UsageError(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            continue;
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (unknown.contains(name))
+            return QStringLiteral("unknown option ") + typed;
+        if (typed.size() < argument.size()) {
+            if (!TakesValue(name))
+                return QStringLiteral("option %1 takes no value").arg(typed);
+        } else if (TakesValue(name) && ++i == arguments.size()) {
+            return typed + QStringLiteral(" needs a value");
+        }
+    }
+    return parser.errorText();
+}
+
 void Say(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
 }  // namespace
@@ -108,12 +138,13 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (!parser.parse(arguments)) {
-        Say(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), parser.errorText()) + try_help);
+        Say(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), UsageError(parser, arguments)) +
+                        try_help);
         return 2;
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
         Say(stderr,
-            QStringLiteral("%1: unexpected argument '%2'\n").arg(QLatin1String(kProgram), extra.first()) +
+            QStringLiteral("%1: unexpected argument \"%2\"\n").arg(QLatin1String(kProgram), extra.first()) +
                 try_help);
         return 2;
     }

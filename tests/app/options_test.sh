@@ -48,10 +48,13 @@ row 0 "" "--version" "tessaly-bitrate $version" ""
 row 0 "" "-v -platform offscreen" "tessaly-bitrate $version" ""
 
 # Usage errors: the message, a pointer to --help, status 2.
-row 2 "" "--frob" "" "tessaly-bitrate: Unknown option 'frob'.${nl}$try_help"
-row 2 "" "-x" "" "tessaly-bitrate: Unknown option 'x'.${nl}$try_help"
-row 2 "" "extra" "" "tessaly-bitrate: unexpected argument 'extra'${nl}$try_help"
-row 2 "" "-platform" "" "tessaly-bitrate: Missing value after '-platform'.${nl}$try_help"
+row 2 "" "--frob" "" "tessaly-bitrate: unknown option --frob${nl}$try_help"
+row 2 "" "-x" "" "tessaly-bitrate: unknown option -x${nl}$try_help"
+row 2 "" "-style -x --frob=1" "" "tessaly-bitrate: unknown option --frob${nl}$try_help"
+row 2 "" "extra" "" "tessaly-bitrate: unexpected argument \"extra\"${nl}$try_help"
+row 2 "" "-platform" "" "tessaly-bitrate: -platform needs a value${nl}$try_help"
+row 2 "" "-style fusion --platform" "" "tessaly-bitrate: --platform needs a value${nl}$try_help"
+row 2 "" "--help=1" "" "tessaly-bitrate: option --help takes no value${nl}$try_help"
 row 2 "" "-platform=offscreen" "" \
     "tessaly-bitrate: Qt reads the value of -platform as the next word: -platform VALUE${nl}$try_help"
 
