@@ -3,23 +3,23 @@
 
 // Starts the calculator: one window, shown until it is closed or an Exit button is pressed.
 // The command line is read before the toolkit opens a display, so that --help, --version and a
-// mistyped option answer in a terminal that has none, and a missing display gets one sentence
-// instead of the toolkit's abort.
+// mistyped option answer in a terminal that has none, and a platform that cannot open the window
+// (no display, a missing plugin: platform.h) gets one line instead of the toolkit's abort.
 #include <QApplication>
-#include <QByteArray>
 #include <QCommandLineParser>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <string>
 
-#ifdef TESSALY_CHECK_X_DISPLAY
-#include <xcb/xcb.h>
-#endif
-
 #include "ui/main_window.h"
+
+#ifdef Q_OS_LINUX
+#include "app/platform.h"
+#endif
 
 namespace {
 
@@ -65,42 +65,37 @@ QString JoinedValueQtDoesNotRead(const QStringList& arguments) {
     return {};
 }
 
-void Say(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
-
-#ifdef Q_OS_LINUX
-// Why the toolkit would find no display to open the window on, in one line that also says what
-// to do, or empty when it will find one or when the platform asked for is not one this knows.
-// `platform` and `display` are the -platform and -display options, empty when not given.
-std::string DisplayProblem(const QString& platform, const QString& display) {
-    QByteArray chosen = platform.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platform.toLocal8Bit();
-    if (chosen.contains(';'))
-        return {};  // a list: the toolkit falls back to the next platform by itself
-    if (const qsizetype colon = chosen.indexOf(':'); colon >= 0)
-        chosen.truncate(colon);  // "xcb:option" names the platform xcb
-    const QByteArray x = display.isEmpty() ? qgetenv("DISPLAY") : display.toLocal8Bit();
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    const std::string what_to_do = "set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen for a test";
-    if (chosen.isEmpty()) {
-        if (wayland)
-            return {};  // the toolkit chooses between Wayland and X11 itself
-        chosen = "xcb";
-    }
-    if (chosen != "xcb")
-        return {};
-    if (x.isEmpty())
-        return "no display to open the window on: " + what_to_do;
-#ifdef TESSALY_CHECK_X_DISPLAY
-    // The X11 platform aborts the program when it cannot connect; try first, which costs one
-    // connection to the display.
-    xcb_connection_t* connection = xcb_connect(x.constData(), nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    if (failed)
-        return "cannot open the X display \"" + x.toStdString() + "\": " + what_to_do;
-#endif
-    return {};
+bool TakesValue(const QString& name) {
+    return std::find(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), name) !=
+           std::end(kQtOptionsWithValue);
 }
-#endif
+
+// The parser's error in the words of tessaly-bitrate-calc, naming the option as it was typed:
+// "unknown option --frob", "-platform needs a value", "option --help takes no value". The
+// parser words its errors as translated sentences, so the option is found among the arguments.
+QString UsageError(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            continue;
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (unknown.contains(name))
+            return QStringLiteral("unknown option ") + typed;
+        if (typed.size() < argument.size()) {
+            if (!TakesValue(name))
+                return QStringLiteral("option %1 takes no value").arg(typed);
+        } else if (TakesValue(name) && ++i == arguments.size()) {
+            return typed + QStringLiteral(" needs a value");
+        }
+    }
+    return parser.errorText();
+}
+
+void Say(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
 }  // namespace
 
@@ -143,12 +138,13 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (!parser.parse(arguments)) {
-        Say(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), parser.errorText()) + try_help);
+        Say(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), UsageError(parser, arguments)) +
+                        try_help);
         return 2;
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
         Say(stderr,
-            QStringLiteral("%1: unexpected argument '%2'\n").arg(QLatin1String(kProgram), extra.first()) +
+            QStringLiteral("%1: unexpected argument \"%2\"\n").arg(QLatin1String(kProgram), extra.first()) +
                 try_help);
         return 2;
     }
@@ -161,19 +157,24 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 #ifdef Q_OS_LINUX
-    if (const std::string problem =
-            DisplayProblem(parser.value(QStringLiteral("platform")), parser.value(QStringLiteral("display")));
-        !problem.empty()) {
+    const QString platform = QStringLiteral("platform");
+    const tessaly::app::QtPlatformOptions qt_platform{
+        parser.isSet(platform) ? std::optional(parser.value(platform)) : std::nullopt,
+        parser.value(QStringLiteral("display")), parser.value(QStringLiteral("platformpluginpath"))};
+    if (const std::string problem = tessaly::app::PlatformProblem(qt_platform); !problem.empty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, problem.c_str());
         return 1;
     }
+    tessaly::app::StartWatch watch(kProgram, tessaly::app::ChosenPlatforms(qt_platform));
 #endif
-
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly Video Bitrate Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tessaly.BitrateCalculator"));
     tessaly::ui::MainWindow window;
     window.show();
+#ifdef Q_OS_LINUX
+    watch.Started();
+#endif
     return QApplication::exec();
 }
