@@ -113,10 +113,23 @@ double SamplesPerAudioFrame(AudioCodec codec) {
 bool VariableFrameSize(AudioCodec codec) { return codec == AudioCodec::Aac; }
 
 std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators) {
-    const NumberResult number = FieldToNumber(text, separators);
-    if (!number.ok() || !(number.value > 0))
+    const auto positive = [&](std::string_view part) -> std::optional<double> {
+        const NumberResult number = FieldToNumber(part, separators);
+        if (!number.ok() || !(number.value > 0))
+            return std::nullopt;
+        return number.value;
+    };
+    const auto slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return positive(text);
+    const std::optional<double> numerator = positive(text.substr(0, slash));
+    const std::optional<double> denominator = positive(text.substr(slash + 1));
+    if (!numerator || !denominator)
         return std::nullopt;
-    return number.value;
+    const double rate = *numerator / *denominator;
+    if (!std::isfinite(rate) || !(rate > 0))
+        return std::nullopt;
+    return rate;
 }
 
 }  // namespace tessaly

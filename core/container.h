@@ -51,8 +51,9 @@ double SamplesPerAudioFrame(AudioCodec codec);
 // Whether the codec's frames vary in size: AAC's do; constant-rate MP3 at 48 kHz and AC-3's don't.
 bool VariableFrameSize(AudioCodec codec);
 
-// A frame rate as typed: a positive number, or none ("0", "-25", "x", "1e999" give none):
-//   "25" -> 25, "29.97" -> 29.97, "23.976" -> 23.976
+// A frame rate as typed: a positive number, or a fraction of two as ffmpeg writes rates; else
+// none ("0", "-25", "x", "1e999", "30000/0", "0/1", "-30000/-1001", "1/2/3", "/1001" give none):
+//   "25" -> 25, "29.97" -> 29.97, "23.976" -> 23.976, "30000/1001" -> 29.97002997..., "25/1" -> 25
 std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators);
 
 // How the encoder will write the film. Without a container, no container bytes are counted.

@@ -14,16 +14,17 @@ constexpr Message kMessage{"Pleast enter a number in the input field.", ""};
 // The step from each unit to the next larger one.
 constexpr std::array<double, kDataUnitCount - 1> kLadder{8, 128, 8, 128, 8, 128, 8};
 
-// The converter's list says "megabit" and its caption "megabits" on purpose.
+// The converter's list says "megabit" and its caption "megabits" on purpose. Its prefixes are
+// powers of 1024, so the binary symbols name its byte units exactly.
 constexpr std::array<DataUnitNames, kDataUnitCount> kNames{{
-    {"bits", "bits", "bits", "bits"},
-    {"bytes", "bytes", "bytes", "bytes"},
-    {"kbit", "kilobits", "kilobits (kb)", "kilobits (kb/kbit)"},
-    {"kB", "kilobytes", "kilobytes (kB)", "kilobytes (kB)"},
-    {"Mbit", "megabits", "megabit (Mbit)", "megabits (Mbit)"},
-    {"MB", "megabytes", "megabyte (MB)", "megabytes (MB)"},
-    {"Gbit", "gigabits", "gigabit (Gbit)", "gigabits (Gbit)"},
-    {"GB", "gigabytes", "gigabyte (GB)", "gigabytes (GB)"},
+    {"bits", "bits", "bits", "bits", ""},
+    {"bytes", "bytes", "bytes", "bytes", "B"},
+    {"kbit", "kilobits", "kilobits (kb)", "kilobits (kb/kbit)", ""},
+    {"kB", "kilobytes", "kilobytes (kB)", "kilobytes (kB)", "KiB"},
+    {"Mbit", "megabits", "megabit (Mbit)", "megabits (Mbit)", ""},
+    {"MB", "megabytes", "megabyte (MB)", "megabytes (MB)", "MiB"},
+    {"Gbit", "gigabits", "gigabit (Gbit)", "gigabits (Gbit)", ""},
+    {"GB", "gigabytes", "gigabyte (GB)", "gigabytes (GB)", "GiB"},
 }};
 
 }  // namespace
@@ -46,7 +47,7 @@ const DataUnitNames& NamesOf(DataUnit unit) { return kNames[PositionOf(unit)]; }
 std::vector<std::string_view> AllNamesOf(DataUnit unit) {
     std::vector<std::string_view> names;
     const DataUnitNames& n = NamesOf(unit);
-    for (const std::string_view text : {n.symbol, n.word, n.listItem, n.caption}) {
+    for (const std::string_view text : {n.symbol, n.word, n.listItem, n.caption, n.others}) {
         // The words of the text, parted by blanks, brackets and "/".
         for (std::size_t start = 0; start < text.size();) {
             const std::size_t end = std::min(text.find_first_of(" ()/", start), text.size());

@@ -42,16 +42,17 @@ struct DataUnitNames {
     std::string_view word;      // in full: "kilobits"
     std::string_view listItem;  // the converter's list: "megabyte (MB)"
     std::string_view caption;   // beside the converter's box: "megabytes (MB)"
+    std::string_view others;    // further names the window never shows: "MiB"
 };
 
 const DataUnitNames& NamesOf(DataUnit unit);
 
-// Every name of the unit, each once: its symbol, its word and the words of its list item and
-// caption. Megabytes: "MB", "megabytes", "megabyte".
+// Every name of the unit, each once: its symbol, its word, the words of its list item and
+// caption, and its other names. Megabytes: "MB", "megabytes", "megabyte", "MiB".
 std::vector<std::string_view> AllNamesOf(DataUnit unit);
 
-// The unit a name given by its user stands for: any word of its list item or its caption,
-// its symbol or its word, case mattering ("kb" is kilobits, "kB" kilobytes).
+// The unit a name given by its user stands for: any of AllNamesOf, case mattering ("kb" is kilobits, "kB"
+// kilobytes).
 std::optional<DataUnit> DataUnitNamed(std::string_view name);
 
 // The converter has one field, the amount.

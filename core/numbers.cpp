@@ -255,6 +255,15 @@ std::string NumberToText(double x, std::string_view decimal) {
     return text;
 }
 
+std::string RoundTripText(double x, std::string_view decimal) {
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);
+    std::string text(buffer.data(), result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimal);
+    return text;
+}
+
 std::string ApproximateText(double x, int places, std::string_view decimal) {
     std::string text = NumberToText(x, decimal);
     const auto point = text.find(decimal);

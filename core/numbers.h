@@ -57,6 +57,12 @@ double RoundHalfEven(double x, int places);
 //   1e15 -> "1E+15", 2^53 -> "9.00719925474099E+15", 1/3 -> "0.333333333333333", -0.0 -> "0"
 std::string NumberToText(double x, std::string_view decimal = ".");
 
+// Writes a finite x in the fewest digits that FieldToNumber reads back as exactly x, never
+// grouped, for handing a value worked out from another form to a calculator that reads texts:
+//   100 -> "100", 5530.0 / 60 -> "92.16666666666667", 1e21 -> "1e+21", -0.0 -> "-0"
+//   (92.5, ",") -> "92,5"
+std::string RoundTripText(double x, std::string_view decimal = ".");
+
 // Writes x as NumberToText does when it has at most `places` decimals, and otherwise rounded
 // to `places` decimals and marked with an ellipsis, for showing a value that a later step rounds:
 //   (93.75, 2) -> "93.75", (827.387733, 2) -> "827.39…", (1e-7, 2) -> "1E-07", (0.999, 2) -> "1…"

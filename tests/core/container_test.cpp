@@ -169,7 +169,7 @@ TEST(FrameRateFromText, OnlyPositiveNumbers) {
     const Separators separators;
     EXPECT_EQ(FrameRateFromText("23.976", separators), 23.976);
     EXPECT_EQ(FrameRateFromText(" 25 ", separators), 25);
-    for (const char* text : {"0", "-25", "", "x", "30000/1001", "1e999", "-0"})
+    for (const char* text : {"0", "-25", "", "x", "30000/-1001", "1e999", "-0"})
         EXPECT_FALSE(FrameRateFromText(text, separators)) << text;
 }
 
