@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/container.h"
+#include "core/video_bitrate.h"
 #include "core/data_size.h"
 #include "core/film_length.h"
 
