@@ -33,6 +33,9 @@ struct ContainerCost {
     double bytesPerVariableAudioFrame;  // more for an audio frame whose size varies (AAC)
     double bytesPerRun;                 // for every run of one stream's frames between the other's
     double bytesPerRunChange;           // wherever a run is longer or shorter than the one before
+    // Room for a duration of its own for every audio frame (MP4), which audio decoded from a
+    // source with time stamps in whole milliseconds needs: its frames' durations alternate.
+    double bytesPerAudioFrameTiming;
 };
 
 extern const std::array<ContainerCost, 3> kContainerCosts;
@@ -64,16 +67,17 @@ struct Encoding {
 
 // A container's bytes for `seconds` of film with video and audio: bytes a file and an audio
 // stream, plus bytes a video frame for every frame at `frameRate`, plus bytes an audio frame
-// for every frame of `codec` at 48 kHz, plus the interleave's runs and run changes. Frames and
-// runs are counted without rounding. Interleaved by time, the slower stream's every frame is a
-// run of its own and the faster stream's frames fall into as many runs; with a ratio r of the
-// two frame rates, a run of the faster is floor(r) or floor(r) + 1 frames long, and the length
-// changes 2 x min(frac(r), 1 - frac(r)) times a frame of the slower. 100 minutes at 25 frames
-// a second with MP3 (41.67 frames a second, r = 1.67) have 150000 video and 250000 audio
-// frames, 300000 runs and 100000 run changes:
+// and its timing for every frame of `codec` at 48 kHz, plus the interleave's runs and run
+// changes. Frames and runs are counted without rounding. Interleaved by time, the slower
+// stream's every frame is a run of its own and the faster stream's frames fall into as many
+// runs; with a ratio r of the two frame rates, a run of the faster is floor(r) or floor(r) + 1
+// frames long, and the length changes 2 x min(frac(r), 1 - frac(r)) times a frame of the
+// slower. 100 minutes at 25 frames a second with MP3 (41.67 frames a second, r = 1.67) have
+// 150000 video and 250000 audio frames, 300000 runs and 100000 run changes:
 //   (Avi, 6000, 25, Mp3) -> 6291 + 3720 + 24.23 x 150000 + 24.36 x 250000 = 9734511
 //   (Mkv, 6000, 25, Mp3) -> 577 + 155 + 7.28 x 150000 + 7.02 x 250000 = 2847732
-//   (Mp4, 6000, 25, Mp3) -> 807 + 499 + 12.02 x 150000 + 4 x 300000 + 12 x 100000 = 4204306
+//   (Mp4, 6000, 25, Mp3) -> 807 + 499 + 12.02 x 150000 + (0 + 8) x 250000 + 4 x 300000
+//                           + 12 x 100000 = 6204306
 double ContainerBytes(Container container, double seconds, double frameRate, AudioCodec codec);
 
 // How a rate is given and answered: the window's kbit/s of 1024 bits, an encoder's kbit/s
@@ -196,7 +200,7 @@ FittedSpaceOutcome CalcFittedHdSpace(std::string_view length, std::string_view v
 // fit in an AVI, a Matroska and an MP4 file, for the window's figures (length in minutes, the
 // audio's kbit/s handed to the encoder as that many thousand bits, size in MB), at
 // `encoding`'s frame rate and audio codec; none when they give no answer (a zero length):
-//   (100, 128, 700) -> AVI 837, MKV 846, MP4 845
+//   (100, 128, 700) -> AVI 837, MKV 846, MP4 842
 std::optional<std::array<double, 3>> EncoderRates(double length, double audioBitrate, double size,
                                                   const Encoding& encoding);
 
