@@ -23,7 +23,7 @@ TABLES = (b"stts", b"ctts", b"stsc", b"stsz", b"stco", b"co64", b"stss", b"sgpd"
 
 
 def boxes(data, start, end):
-    """Yields (type, start, size) of the boxes between start and end."""
+    """Yields (type, start, size, header size) of the boxes between start and end."""
     at = start
     while at + 8 <= end:
         size, kind = struct.unpack_from(">I4s", data, at)
