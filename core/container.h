@@ -30,6 +30,9 @@ struct ContainerCost {
     double bytesPerVariableAudioFrame;  // more for an audio frame whose size varies (AAC)
     double bytesPerRun;                 // for every run of one stream's frames between the other's
     double bytesPerRunChange;           // wherever a run is longer or shorter than the one before
+    // Room for a duration of its own for every audio frame (MP4), which audio decoded from a
+    // source with time stamps in whole milliseconds needs: its frames' durations alternate.
+    double bytesPerAudioFrameTiming;
 };
 
 extern const std::array<ContainerCost, 3> kContainerCosts;
@@ -69,7 +72,8 @@ enum class AudioFrames { None, Codec, WavChunks };
 
 // A container's bytes for `seconds` of film: bytes a file, and an audio stream where there is
 // audio, plus bytes a video frame for every frame at the encoding's frame rate, plus bytes an
-// audio frame for every audio frame, plus the interleave's runs and run changes. Frames and
+// audio frame and its timing for every audio frame of the codec, plus the interleave's runs and
+// run changes. Frames and
 // runs are counted without rounding. Interleaved by time, the slower stream's every frame is a
 // run of its own and the faster stream's frames fall into as many runs; with a ratio r of the
 // two frame rates, a run of the faster is floor(r) or floor(r) + 1 frames long, and the length
@@ -78,7 +82,8 @@ enum class AudioFrames { None, Codec, WavChunks };
 // frames, 300000 runs and 100000 run changes:
 //   (Avi, 6000, 25, Mp3) -> 6291 + 3720 + 24.23 x 150000 + 24.36 x 250000 = 9734511
 //   (Mkv, 6000, 25, Mp3) -> 577 + 155 + 7.28 x 150000 + 7.02 x 250000 = 2847732
-//   (Mp4, 6000, 25, Mp3) -> 807 + 499 + 12.02 x 150000 + 4 x 300000 + 12 x 100000 = 4204306
+//   (Mp4, 6000, 25, Mp3) -> 807 + 499 + 12.02 x 150000 + (0 + 8) x 250000 + 4 x 300000
+//                           + 12 x 100000 = 6204306
 // Each step is checked in `s`; 0 without a container.
 double ContainerBytes(Arithmetic& s, const Encoding& encoding, double seconds, AudioFrames audio);
 double ContainerBytes(Container container, double seconds, double frameRate, AudioCodec codec);

@@ -99,7 +99,7 @@ FittedVideoOutcome CalcFittedVideoBitrate(std::string_view length, std::string_v
 // fit in an AVI, a Matroska and an MP4 file, for the window's figures (length in minutes, the
 // audio's kbit/s handed to the encoder as that many thousand bits, size in MB), at
 // `encoding`'s frame rate and audio codec; none when they give no answer (a zero length):
-//   (100, 128, 700) -> AVI 837, MKV 846, MP4 845
+//   (100, 128, 700) -> AVI 837, MKV 846, MP4 842
 std::optional<std::array<double, 3>> EncoderRates(double length, double audioBitrate, double size,
                                                   const Encoding& encoding);
 

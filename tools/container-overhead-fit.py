@@ -9,7 +9,10 @@ one) + bytes a video frame x video frames + bytes an audio frame x audio frames,
 measured frame counts; files of video alone (codec "none") pin the audio stream's bytes. MP4's interleave terms
 are the format's own sizes and are taken off first: a 4-byte chunk offset for every run of one
 stream's frames, a 12-byte sample-to-chunk entry wherever the run length changes, and a
-4-byte sample size for every audio frame of a codec whose frames vary in size (AAC).
+4-byte sample size for every audio frame of a codec whose frames vary in size (AAC). MP4's
+room for a time-to-sample entry an audio frame is not fitted: it is the worst case of audio
+from millisecond time stamps (tools/mp4-timing.sh), which these files, encoded from whole
+samples, do not have.
 Prints the fit and its largest residual, and the largest error of the table's prediction
 from the frame counts the calculator assumes, as bytes and as a share of the file.
   python3 tools/container-overhead-fit.py measured.csv [avi A S V F ...]

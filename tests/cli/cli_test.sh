@@ -59,7 +59,7 @@ row 0 "video --length 100 --audio 125 --size 700 --container avi" \
     "video bitrate: 818 kbit/s${nl}total audio data: 91.55… MB${nl}container data: 9.28… MB${nl}total video data: 599.16… MB" ""
 row 0 "video --length 100 --audio 128000 --size 700 --bps --json" \
     '{"video_bitrate_bit_s":850670,"video_bitrate_kbit_s":830,"audio_data_mb":91.552734375,"video_data_mb":608.447265625}' ""
-row 0 "video --length 2 --audio 128000 --size 25 --container mp4 --fps 29.97 --audio-codec aac --bps --value" "1610731" ""
+row 0 "video --length 2 --audio 128000 --size 25 --container mp4 --fps 29.97 --audio-codec aac --bps --value" "1607731" ""
 row 0 "audio --length 100 --avi-size 600 --size 700 --no-wav --container mkv --bps --json" \
     '{"audio_bitrate_bit_s":140867,"audio_bitrate_kbit_s":137,"suggested_bitrate_bit_s":128000}' ""
 row 0 "hd-space --length 100 --video 827 --container avi --value" "1712" ""

@@ -18,7 +18,10 @@ namespace {
 // Overheads measured with tools/container-overhead.sh (ffmpeg 5.1.9): the file's size less
 // its packets' bytes. The 24, 60 and 25 frames-a-second rows come from files left out of the
 // table's fit; the 29.97 and 23.976 rows are its hardest MP4 cases, where the audio runs
-// between video frames change length most often.
+// between video frames change length most often. MP4 leaves room for the worst audio timing,
+// so an MP4 row also holds the same clip with its audio encoded from PCM in Matroska
+// (SOURCE=matroska), whose every frame takes a duration of its own: the prediction matches
+// that file and stays above the clean one.
 TEST(ContainerBytes, PredictsFilesFfmpegWrote) {
     struct Measured {
         Container container;
@@ -27,37 +30,40 @@ TEST(ContainerBytes, PredictsFilesFfmpegWrote) {
         double seconds;
         double overhead;
         double fileBytes;
+        double fromMatroska = 0;  // overhead; 0 where not measured
     };
     const Measured rows[] = {
         {Container::Avi, 24, AudioCodec::Mp3, 45, 81570, 4740192},
         {Container::Mkv, 24, AudioCodec::Aac, 45, 23541, 4503499},
-        {Container::Mp4, 24, AudioCodec::Ac3, 45, 30595, 6130226},
+        {Container::Mp4, 24, AudioCodec::Ac3, 45, 30595, 6130226, 41835},
         {Container::Avi, 60, AudioCodec::Ac3, 20, 54435, 3017008},
         {Container::Mkv, 60, AudioCodec::Mp3, 20, 15241, 2339418},
-        {Container::Mp4, 60, AudioCodec::Aac, 20, 33399, 2277687},
+        {Container::Mp4, 60, AudioCodec::Aac, 20, 33399, 2277687, 40887},
         {Container::Avi, 25, AudioCodec::Aac, 150, 274252, 6767056},
         {Container::Mkv, 25, AudioCodec::Ac3, 150, 60878, 11948713},
-        {Container::Mp4, 25, AudioCodec::Mp3, 150, 105988, 7193439},
-        {Container::Mp4, 30000.0 / 1001, AudioCodec::Aac, 60, 67402, 4784274},
-        {Container::Mp4, 30000.0 / 1001, AudioCodec::Ac3, 60, 39089, 5233712},
-        {Container::Mp4, 24000.0 / 1001, AudioCodec::Ac3, 120, 79801, 7461749},
+        {Container::Mp4, 25, AudioCodec::Mp3, 150, 105988, 7193439, 155972},
+        {Container::Mp4, 30000.0 / 1001, AudioCodec::Aac, 60, 67402, 4784274, 89890},
+        {Container::Mp4, 30000.0 / 1001, AudioCodec::Ac3, 60, 39089, 5233712, 54081},
+        {Container::Mp4, 24000.0 / 1001, AudioCodec::Ac3, 120, 79801, 7461749, 109793},
         {Container::Avi, 24000.0 / 1001, AudioCodec::Aac, 120, 218450, 6643990},
     };
     for (const Measured& m : rows) {
         const double predicted = ContainerBytes(m.container, m.seconds, m.fps, m.codec);
-        EXPECT_LE(std::fabs(predicted - m.overhead), 0.0004 * m.fileBytes)
+        const double worst = m.fromMatroska != 0 ? m.fromMatroska : m.overhead;
+        EXPECT_LE(std::fabs(predicted - worst), 0.0004 * m.fileBytes)
             << CostOf(m.container).name << ' ' << m.fps << " fps, codec " << static_cast<int>(m.codec) << ", "
-            << m.seconds << " s: predicted " << predicted << ", measured " << m.overhead;
+            << m.seconds << " s: predicted " << predicted << ", measured " << worst;
+        EXPECT_GE(predicted, m.overhead - 0.0004 * m.fileBytes) << CostOf(m.container).name << ' ' << m.fps;
     }
 }
 
 TEST(ContainerBytes, HundredMinutesCountRunsAndRunChanges) {  // 150000 video, 250000 MP3 frames
     EXPECT_NEAR(ContainerBytes(Container::Avi, 6000, 25, AudioCodec::Mp3), 9734511, 1);
     EXPECT_NEAR(ContainerBytes(Container::Mkv, 6000, 25, AudioCodec::Mp3), 2847732, 1);
-    EXPECT_NEAR(ContainerBytes(Container::Mp4, 6000, 25, AudioCodec::Mp3), 4204306, 1);
+    EXPECT_NEAR(ContainerBytes(Container::Mp4, 6000, 25, AudioCodec::Mp3), 6204306, 1);
     // AC-3 at 31.25 frames a second against 50 video frames: the audio is the slower stream.
     EXPECT_NEAR(ContainerBytes(Container::Mp4, 6000, 50, AudioCodec::Ac3),
-                807 + 499 + 12.02 * 300000 + 4 * 375000 + 12 * 150000, 1);
+                807 + 499 + 12.02 * 300000 + 8 * 187500 + 4 * 375000 + 12 * 150000, 1);
 }
 
 // The answer rounded down fits; one bit a second more would not, whatever the container.
@@ -137,7 +143,7 @@ TEST(CalcFittedAudioBitrate, WorkedExamples) {
         {std::nullopt, "600", RateUnit::Kbit1024, {Container::Mkv}, 137, "128"},
         {std::nullopt, "600", RateUnit::Bit, {Container::Mkv}, 140867, "128000"},
         // 48 kHz WAV leaves 1098.6 MB; the AVI's chunks for it come back too.
-        {WavRate::Rate48kHz, "1700", RateUnit::Bit, {Container::Mp4, 25, AudioCodec::Aac}, 141524, "128000"},
+        {WavRate::Rate48kHz, "1700", RateUnit::Bit, {Container::Mp4, 25, AudioCodec::Aac}, 138524, "128000"},
         {std::nullopt, "699", RateUnit::Bit, {Container::Avi}, -6727, "too low"},  // 5045144 bytes short
     };
     for (const Row& r : rows) {
@@ -178,7 +184,7 @@ TEST(EncoderRates, KCountedAsThousandForEachContainer) {
     ASSERT_TRUE(rates);
     EXPECT_EQ((*rates)[0], 837);  // AVI, 837691 bit/s
     EXPECT_EQ((*rates)[1], 846);  // MKV
-    EXPECT_EQ((*rates)[2], 845);  // MP4
+    EXPECT_EQ((*rates)[2], 842);  // MP4
     EXPECT_FALSE(EncoderRates(0, 128, 700, {}));
     const auto fast = EncoderRates(100, 128, 700, {std::nullopt, 60, AudioCodec::Aac});
     ASSERT_TRUE(fast);

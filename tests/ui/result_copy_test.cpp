@@ -68,7 +68,7 @@ private slots:
               "video: 700 MB − 94 MB = 606 MB",
               "606 MB × 1024 × 8 ÷ 6000 s = 827.39… kbit/s, rounded to 827 kbit/s",
               "For an encoder that counts k as 1000, leaving room for the container (25 frames a second, "
-              "MP3 audio at 128k): AVI 837, MKV 846, MP4 845 kbit/s"},
+              "MP3 audio at 128k): AVI 837, MKV 846, MP4 842 kbit/s"},
              "Copy with unit",
              "827 kbit/s"},
             {0,
