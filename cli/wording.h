@@ -12,24 +12,10 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/inputs.h"
 #include "core/calculation.h"
 
 namespace tessaly::cli {
-
-// A numeric input as given, with the field of the calculation it fills and the name its
-// messages call it by.
-template <typename Field>
-struct Input {
-    Field field;
-    std::string name;  // "--length", or "value" for the converter's amount
-    std::string_view text;
-};
-
-// The value of the option --`name`, which the command cannot do without, for `field`.
-template <typename Field>
-Input<Field> Option(const Arguments& args, Field field, std::string_view name) {
-    return {field, "--" + std::string(name), args.require(name)};
-}
 
 // "--length: not a number: \"1O0\"", "--length: must not be zero", ...
 std::string StopWords(StopReason reason, const std::string& name, std::string_view text);
@@ -50,7 +36,7 @@ void Check(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) 
     if (verdict.completed())
         return;
     const Input<Field>& input = InputFor(inputs, verdict.stop->field);
-    throw ValueError(StopWords(verdict.stop->reason, input.name, input.text));
+    throw ValueError(StopWords(verdict.stop->reason, input.name, input.typed));
 }
 
 // Why a completed run shows a negative figure; empty for none.

@@ -36,8 +36,8 @@ Report Run(const Arguments& args) {
     args.exclusive("wav", "no-wav");
     const std::optional<WavRate> wav = args.has("no-wav") ? std::nullopt : std::optional(ReadWav(args));
     const Exact exact = ReadExact(args, false);
-    const std::array inputs{Option(args, F::Length, "length"), Option(args, F::AviSize, "avi-size"),
-                            Option(args, F::DesiredSize, "size")};
+    const std::array inputs{LengthOption(args, F::Length, "length"), SizeOption(args, F::AviSize, "avi-size"),
+                            SizeOption(args, F::DesiredSize, "size")};
     if (exact.on)
         return RunFitted(exact, wav, inputs);
     const AudioBitrateOutcome outcome =

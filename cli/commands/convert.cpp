@@ -30,7 +30,8 @@ Report Run(const Arguments& args) {
     const bool one = args.has("to");
     const DataUnit to = one ? UnitNamed(args.get("to")) : from;
 
-    const std::array inputs{Input<F>{F::Amount, "value", args.positionals[0]}};
+    const std::string amount(args.positionals[0]);
+    const std::array inputs{Input<F>{F::Amount, "value", amount, amount}};
     const Conversion conversion = ConvertData(inputs[0].text, from, kSeparators);
     Check<F>(conversion, inputs);
 

@@ -17,7 +17,7 @@ using F = HdSpaceField;
 Report Run(const Arguments& args) {
     args.exclusive("wav", "audio");
     std::optional<WavRate> wav = ReadWav(args);
-    std::vector inputs{Option(args, F::Length, "length"), Option(args, F::VideoBitrate, "video")};
+    std::vector inputs{LengthOption(args, F::Length, "length"), Option(args, F::VideoBitrate, "video")};
     if (args.has("audio")) {
         wav.reset();
         inputs.push_back(Option(args, F::OtherBitrate, "audio"));

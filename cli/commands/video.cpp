@@ -39,8 +39,8 @@ Report RunFitted(const Exact& exact, std::span<const Input<F>> inputs) {
 
 Report Run(const Arguments& args) {
     const Exact exact = ReadExact(args, false);
-    const std::array inputs{Option(args, F::Length, "length"), Option(args, F::AudioBitrate, "audio"),
-                            Option(args, F::Size, "size")};
+    const std::array inputs{LengthOption(args, F::Length, "length"), Option(args, F::AudioBitrate, "audio"),
+                            SizeOption(args, F::Size, "size")};
     if (exact.on)
         return RunFitted(exact, inputs);
     const VideoBitrateOutcome outcome =
