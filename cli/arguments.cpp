@@ -15,7 +15,13 @@ std::string Dashed(std::string_view name) { return "--" + std::string(name); }
 
 std::string_view Arguments::get(std::string_view name) const {
     const auto found = options.find(name);
-    return found == options.end() ? std::string_view() : std::string_view(found->second);
+    return found == options.end() || found->second.empty() ? std::string_view()
+                                                           : std::string_view(found->second.front());
+}
+
+std::span<const std::string> Arguments::values(std::string_view name) const {
+    const auto found = options.find(name);
+    return found == options.end() ? std::span<const std::string>() : std::span(found->second);
 }
 
 std::string_view Arguments::require(std::string_view name) const {
@@ -48,20 +54,21 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::span<const
             std::find_if(known.begin(), known.end(), [name](const OptionKind& k) { return k.name == name; });
         if (option == known.end())
             throw UsageError("unknown option " + Dashed(name));
-        if (parsed.has(name))
+        if (parsed.has(name) && option->arity != Arity::Repeated)
             throw UsageError("option " + Dashed(name) + " given twice");
 
-        std::string value;
+        std::vector<std::string>& values = parsed.options[std::string(name)];
         if (equals != std::string_view::npos) {
-            if (!option->takesValue)
+            if (option->arity == Arity::Flag)
                 throw UsageError("option " + Dashed(name) + " takes no value");
-            value = arg.substr(equals + 1);
-        } else if (option->takesValue) {
+            values.emplace_back(arg.substr(equals + 1));
+        } else if (option->arity != Arity::Flag) {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
                 throw UsageError(Dashed(name) + " needs a value");
-            value = args[++i];
+            values.emplace_back(args[++i]);
         }
-        parsed.options.emplace(name, std::move(value));
+        while (option->arity == Arity::Many && i + 1 < args.size() && !args[i + 1].starts_with("--"))
+            values.emplace_back(args[++i]);
     }
     return parsed;
 }

@@ -47,6 +47,9 @@ struct HelpEntry {
     std::string_view text;
     // The default, written after the text as "; 25"; from the core, so that it is written once.
     std::string (*byDefault)() = nullptr;
+    // The option may be given again for another value (an audio track each); a value ending in
+    // "..." ("FILE...") takes every word up to the next option.
+    bool repeatable = false;
 };
 
 struct Command {

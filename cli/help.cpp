@@ -102,8 +102,13 @@ std::vector<OptionKind> Command::options() const {
     for (const HelpEntry& entry : entries) {
         const bool known = std::any_of(kinds.begin(), kinds.end(),
                                        [&entry](const OptionKind& k) { return k.name == entry.option; });
-        if (!entry.option.empty() && !known)
-            kinds.push_back({entry.option, !entry.value.empty()});
+        if (entry.option.empty() || known)
+            continue;
+        const Arity arity = entry.value.empty()            ? Arity::Flag
+                            : entry.value.ends_with("...") ? Arity::Many
+                            : entry.repeatable             ? Arity::Repeated
+                                                           : Arity::One;
+        kinds.push_back({entry.option, arity});
     }
     return kinds;
 }
