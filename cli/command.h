@@ -37,7 +37,11 @@ struct Result {
 
 struct Report {
     std::vector<Result> results;  // the main result first
-    std::string warning;          // why a result is negative; empty when none is
+    // Why the answer is no real one (a figure came out negative): the figures are still shown,
+    // with this, but --value prints nothing and the status is 1. Empty for a real answer.
+    std::string verdict;
+    // What the answer may not mean what was meant by, each a line; the answer stands.
+    std::vector<std::string> warnings;
 };
 
 // A line of a command's help: an option with its value, or an operand.

@@ -25,10 +25,29 @@ std::string JsonNumber(double x) {
 
 enum class Form { Lines, Value, Json };
 
+// A JSON string: the text between quotes, its quotes, backslashes and control characters escaped.
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xf];
+            out += kHex[c & 0xf];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 std::string Format(const Report& report, Form form) {
     std::string out;
     if (form == Form::Value)
-        return report.results.front().text + "\n";
+        return report.verdict.empty() ? report.results.front().text + "\n" : "";
     if (form == Form::Json) {
         for (const Result& r : report.results) {
             out += out.empty() ? "{\"" : ",\"";
@@ -36,6 +55,8 @@ std::string Format(const Report& report, Form form) {
             out += "\":";
             out += r.value ? JsonNumber(*r.value) : "null";
         }
+        if (!report.verdict.empty())
+            out += ",\"verdict\":" + JsonString(report.verdict);
         return out + "}\n";
     }
     for (const Result& r : report.results) {
@@ -96,7 +117,12 @@ Run RunCommandLine(std::span<const std::string_view> argv) {
                           : args.has("value") || args.has("to") ? Form::Value
                                                                 : Form::Lines;
         const Report report = command->run(args);
-        return {0, Format(report, form), report.warning.empty() ? "" : Complaint(report.warning), true};
+        std::string err;
+        for (const std::string& warning : report.warnings)
+            err += Complaint("warning: " + warning);
+        if (!report.verdict.empty())
+            err += Complaint("warning: " + report.verdict);
+        return {report.verdict.empty() ? 0 : 1, Format(report, form), err, true};
     } catch (const UsageError& error) {
         return UsageFailure(error.what(), &*command);
     } catch (const ValueError& error) {

@@ -26,23 +26,21 @@ std::string StopWords(StopReason reason, const std::string& name, std::string_vi
 std::string NegativeWords(NegativeCause cause, const std::string& name, bool container) {
     switch (cause) {
     case NegativeCause::Typed:
-        return "warning: " + name + " is negative, so the results are not those of a real film";
+        return name + " is negative, so the results are not those of a real film";
     case NegativeCause::AudioExceedsSize:
-        return container
-                   ? "warning: the audio and the container's own bytes need more than the desired size, "
-                     "so the video's share is negative"
-                   : "warning: the audio alone needs more than the desired size, so the video's share is "
-                     "negative";
+        return container ? "the audio and the container's own bytes need more than the desired size, "
+                           "so the video's share is negative"
+                         : "the audio alone needs more than the desired size, so the video's share is "
+                           "negative";
     case NegativeCause::AviSmallerThanWav:
-        return "warning: the AVI is smaller than the WAV audio it is said to hold, so its video share is "
+        return "the AVI is smaller than the WAV audio it is said to hold, so its video share is "
                "negative and the audio bitrate too high";
     case NegativeCause::VideoExceedsSize:
         break;
     }
-    return container
-               ? "warning: the video in the AVI and the container's own bytes need more than the desired "
-                 "size, so no audio fits"
-               : "warning: the video in the AVI alone needs more than the desired size, so no audio fits";
+    return container ? "the video in the AVI and the container's own bytes need more than the desired "
+                       "size, so no audio fits"
+                     : "the video in the AVI alone needs more than the desired size, so no audio fits";
 }
 
 }  // namespace tessaly::cli

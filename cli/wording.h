@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The command's words for the core's verdict: a run that gave no result becomes a ValueError
-// that names the option to blame, and a negative figure a warning that says why.
+// that names the option to blame, and a negative figure the reason its answer is no real one.
 #pragma once
 
 #include <algorithm>
@@ -20,8 +20,9 @@ namespace tessaly::cli {
 // "--length: not a number: \"1O0\"", "--length: must not be zero", ...
 std::string StopWords(StopReason reason, const std::string& name, std::string_view text);
 
-// "warning: the audio alone needs more than the desired size, ...", with the option `name`
-// for a value typed negative; `container` says that the container's own bytes are in the part.
+// Why a figure is negative: "the audio alone needs more than the desired size, ...", or with
+// the option `name` for a value typed negative "--size is negative, ..."; `container` says that
+// the container's own bytes are in the part.
 std::string NegativeWords(NegativeCause cause, const std::string& name, bool container);
 
 template <typename Field>
@@ -39,9 +40,9 @@ void Check(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) 
     throw ValueError(StopWords(verdict.stop->reason, input.name, input.typed));
 }
 
-// Why a completed run shows a negative figure; empty for none.
+// Why a completed run shows a negative figure, so that its answer is no real one; empty for none.
 template <typename Field>
-std::string Warning(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) {
+std::string Verdict(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) {
     if (!verdict.negative)
         return {};
     const Negative<Field>& negative = *verdict.negative;

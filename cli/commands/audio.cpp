@@ -28,7 +28,7 @@ Report RunFitted(const Exact& exact, std::optional<WavRate> wav, std::span<const
         {"suggested bitrate", outcome.suggestionText, outcome.suggestion ? exact.unitName : "",
          exact.key("suggested_bitrate_kbit_s", "suggested_bitrate_bit_s", true), outcome.suggestion},
     };
-    report.warning = Warning<F>(outcome, inputs);
+    report.verdict = Verdict<F>(outcome, inputs);
     return report;
 }
 
@@ -53,7 +53,7 @@ Report Run(const Arguments& args) {
         {"suggested bitrate", *outcome.suggestionText, suggestion ? kKbitPerSecond : "",
          "suggested_bitrate_kbit_s", suggestion},
     };
-    report.warning = Warning<F>(outcome, inputs);
+    report.verdict = Verdict<F>(outcome, inputs);
     return report;
 }
 

@@ -30,7 +30,7 @@ Report Run(const Arguments& args) {
         Report report;
         report.results = {{"space required on hard drive", NumberToText(fitted.spaceRequired), kMegabytes,
                            "space_required_mb", fitted.spaceRequired}};
-        report.warning = Warning<F>(fitted, inputs);
+        report.verdict = Verdict<F>(fitted, inputs);
         return report;
     }
     const HdSpaceOutcome outcome =
@@ -40,7 +40,7 @@ Report Run(const Arguments& args) {
     Report report;
     report.results = {{"space required on hard drive", *outcome.text, kMegabytes, "space_required_mb",
                        outcome.working.spaceRequired}};
-    report.warning = Warning<F>(outcome, inputs);
+    report.verdict = Verdict<F>(outcome, inputs);
     return report;
 }
 

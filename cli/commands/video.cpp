@@ -33,7 +33,7 @@ Report RunFitted(const Exact& exact, std::span<const Input<F>> inputs) {
                                   "container_data_mb", outcome.containerMB});
     report.results.push_back({"total video data", ApproximateText(outcome.videoMB, 2), kMegabytes,
                               "video_data_mb", outcome.videoMB});
-    report.warning = Warning<F>(outcome, inputs);
+    report.verdict = Verdict<F>(outcome, inputs);
     return report;
 }
 
@@ -56,7 +56,7 @@ Report Run(const Arguments& args) {
         {"total audio data", outcome.texts->audioData, kMegabytes, "audio_data_mb", w.audioData},
         {"total video data", outcome.texts->videoData, kMegabytes, "video_data_mb", w.videoData},
     };
-    report.warning = Warning<F>(outcome, inputs);
+    report.verdict = Verdict<F>(outcome, inputs);
     return report;
 }
 

@@ -46,8 +46,8 @@ row 0 "audio --length 100 --avi-size 600 --size 700 --no-wav" \
     "calculated audio bitrate: 137 kbit/s${nl}suggested bitrate: 128 kbit/s" ""
 row 0 "audio --length 100 --avi-size 1700 --size 700 --wav 44.1 --json" \
     '{"audio_bitrate_kbit_s":13,"audio_bitrate_bit_s":13312,"suggested_bitrate_kbit_s":null}' ""
-row 0 "audio --length 100 --avi-size 700.1 --size 700 --no-wav --json" \
-    '{"audio_bitrate_kbit_s":0,"audio_bitrate_bit_s":0,"suggested_bitrate_kbit_s":null}' \
+row 1 "audio --length 100 --avi-size 700.1 --size 700 --no-wav --json" \
+    '{"audio_bitrate_kbit_s":0,"audio_bitrate_bit_s":0,"suggested_bitrate_kbit_s":null,"verdict":"the video in the AVI alone needs more than the desired size, so no audio fits"}' \
     "warning: the video in the AVI alone needs more than the desired size, so no audio fits"
 row 0 "convert 4.7 GB" "40372692582.4 bits${nl}5046586572.8 bytes${nl}39426457.6 kilobits${nl}4928307.2 kilobytes${nl}38502.4 megabits${nl}4812.8 megabytes${nl}37.6 gigabits${nl}4.7 gigabytes" ""
 row 0 "convert 1 bits --json" '{"bits":1,"bytes":0.125,"kilobits":0.0009765625,"kilobytes":0.0001220703125,"megabits":9.5367431640625e-07,"megabytes":1.1920928955078125e-07,"gigabits":9.313225746154785e-10,"gigabytes":1.1641532182693481e-10}' ""
@@ -67,19 +67,23 @@ row 0 "video --help" "usage: tessaly-bitrate-calc video ..." ""
 row 0 "--version" "tessaly-bitrate-calc ..." ""
 row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
 
-# Negative results: shown, with the reason on stderr.
-row 0 "video --length 100 --audio 128 --size 50 --value" "-60" \
+# Impossible answers, from a negative share or a value typed negative: never a rate for a
+# script. --value prints nothing, the figures and --json carry the verdict, and the status is 1.
+row 1 "video --length 100 --audio 128 --size 50 --value" "" \
     "warning: the audio alone needs more than the desired size, so the video's share is negative"
-row 0 "audio --length -100 --avi-size 1700 --size 2000 --no-wav --value" "-410" \
+row 1 "video --length 100 --audio 128 --size 50" \
+    "video bitrate: -60 kbit/s${nl}total audio data: 94 MB${nl}total video data: -44 MB" \
+    "warning: the audio alone needs more than the desired size, so the video's share is negative"
+row 1 "audio --length -100 --avi-size 1700 --size 2000 --no-wav --value" "" \
     "warning: --length is negative, so the results are not those of a real film"
 # A negative share inside the calculation is explained even where the answer looks plausible.
-row 0 "audio --length 100 --avi-size 100 --size 700 --value" "2319" \
+row 1 "audio --length 100 --avi-size 100 --size 700 --value" "" \
     "warning: the AVI is smaller than the WAV audio it is said to hold, so its video share is negative and the audio bitrate too high"
-row 0 "video --length 10 --audio 128000 --size 10 --container avi --bps --value" "-1290" \
+row 1 "video --length 10 --audio 128000 --size 10 --container avi --bps --value" "" \
     "warning: the audio and the container's own bytes need more than the desired size, so the video's share is negative"
-row 0 "hd-space --length 100 --video -827 --value" "493" \
+row 1 "hd-space --length 100 --video=-827 --json" '{"space_required_mb":493,"verdict":"--video is negative, so the results are not those of a real film"}' \
     "warning: --video is negative, so the results are not those of a real film"
-row 0 "video --length 100 --audio 128 --size -50 --value" "-197" \
+row 1 "video --length 100 --audio 128 --size -50 --value" "" \
     "warning: --size is negative, so the results are not those of a real film"
 
 # Values without a result: one line naming the option, nothing on stdout, status 1.
