@@ -33,6 +33,9 @@ struct Result {
     std::string_view key;         // its name in the JSON object
     std::optional<double> value;  // the number behind the text; none is JSON's null
     bool jsonOnly = false;        // a figure in a second unit, for --json alone
+    // The JSON value when it is no number ("\"stored_duration\"", true, a list); an empty key
+    // leaves the line out of the JSON object.
+    std::string json = {};
 };
 
 struct Report {

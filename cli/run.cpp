@@ -4,45 +4,17 @@
 #include "cli/run.h"
 
 #include <algorithm>
-#include <charconv>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/json.h"
 
 namespace tessaly::cli {
 
 namespace {
 
-// The shortest text that reads back to the same double, and never "-0".
-std::string JsonNumber(double x) {
-    if (x == 0)
-        x = 0;
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return error == std::errc() ? std::string(buffer, end) : "null";
-}
-
 enum class Form { Lines, Value, Json };
-
-// A JSON string: the text between quotes, its quotes, backslashes and control characters escaped.
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[(c >> 4) & 0xf];
-            out += kHex[c & 0xf];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 std::string Format(const Report& report, Form form) {
     std::string out;
@@ -50,10 +22,12 @@ std::string Format(const Report& report, Form form) {
         return report.verdict.empty() ? report.results.front().text + "\n" : "";
     if (form == Form::Json) {
         for (const Result& r : report.results) {
+            if (r.key.empty())
+                continue;
             out += out.empty() ? "{\"" : ",\"";
             out += r.key;
             out += "\":";
-            out += r.value ? JsonNumber(*r.value) : "null";
+            out += r.json.empty() ? JsonNumber(r.value) : r.json;
         }
         if (!report.verdict.empty())
             out += ",\"verdict\":" + JsonString(report.verdict);
@@ -110,7 +84,9 @@ Run RunCommandLine(std::span<const std::string_view> argv) {
 
     try {
         const Arguments args = ParseArguments(rest, command->options());
-        if (!command->takesUnits && !args.positionals.empty())
+        const bool operands = std::any_of(command->entries.begin(), command->entries.end(),
+                                          [](const HelpEntry& e) { return e.option.empty(); });
+        if (!operands && !args.positionals.empty())
             throw UsageError("unexpected argument \"" + std::string(args.positionals.front()) + "\"");
         args.exclusive("value", "json");
         const Form form = args.has("json")                      ? Form::Json
