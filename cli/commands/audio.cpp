@@ -5,6 +5,7 @@
 #include <array>
 
 #include "cli/encoding.h"
+#include "cli/films.h"
 #include "cli/wording.h"
 #include "core/audio_bitrate.h"
 
@@ -59,6 +60,7 @@ Report Run(const Arguments& args) {
 
 constexpr HelpEntry kEntries[] = {
     {"length", "MIN", "the film's length in minutes"},
+    kLengthOfEntry,
     {"avi-size", "MB", "the real size of the encoded AVI in MB"},
     {"size", "MB", "the desired size of the finished file in MB"},
     {"wav", "48", "the AVI holds WAV audio sampled at 48 kHz (the default)"},
@@ -79,14 +81,15 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     3,
     "audio",
-    "--length MIN --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] [ENCODING] [--value | --json]",
+    "(--length MIN | --length-of FILE...) --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] "
+    "[ENCODING] [--value | --json]",
     "The audio bitrate still affordable once the encoded AVI exists, and the largest standard\n"
     "bitrate that does not exceed it. With --container or --bps the sizes are taken exactly\n"
     "and the answer is rounded down.",
     "the audio bitrate still affordable once the AVI exists",
     kEntries,
     false,
-    Run,
+    WithLengthOf<Run>,
 });
 
 }  // namespace

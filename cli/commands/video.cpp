@@ -5,6 +5,7 @@
 #include <array>
 
 #include "cli/encoding.h"
+#include "cli/films.h"
 #include "cli/wording.h"
 #include "core/video_bitrate.h"
 
@@ -62,6 +63,7 @@ Report Run(const Arguments& args) {
 
 constexpr HelpEntry kEntries[] = {
     {"length", "MIN", "the film's length in minutes"},
+    kLengthOfEntry,
     {"audio", "RATE", "the audio bitrate in kbit/s (1 kbit = 1024 bits), or in bit/s with --bps"},
     {"size", "MB", "the desired file size in MB (1 MB = 1048576 bytes)"},
     {"container", "avi|mkv|mp4",
@@ -78,14 +80,14 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     1,
     "video",
-    "--length MIN --audio RATE --size MB [ENCODING] [--value | --json]",
+    "(--length MIN | --length-of FILE...) --audio RATE --size MB [ENCODING] [--value | --json]",
     "The average video bitrate that makes a film fill a file of the desired size.\n"
     "With --container or --bps the audio is not rounded to whole MB, and the answer is\n"
     "rounded down, so that the file stays under the desired size.",
     "the video bitrate that makes a film fill a file of the desired size",
     kEntries,
     false,
-    Run,
+    WithLengthOf<Run>,
 });
 
 }  // namespace
