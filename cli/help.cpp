@@ -151,7 +151,8 @@ std::string GeneralHelp() {
            std::string(kProgram) +
            " COMMAND --help' describes a command's options.\n"
            "\n"
-           "Exit status: 0 with a result, 1 when a value gives none, 2 for a usage error.\n";
+           "Exit status: 0 with a result, 1 when a value or a file gives none or check finds the file\n"
+           "over its size, 2 for a usage error.\n";
 }
 
 }  // namespace tessaly::cli
