@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Bash completion for tessaly-bitrate-calc. The commands, each command's options, their
-# literal values (--wav 48) and the data units all come from the program's own --help, so a
-# new command or option needs nothing here.
+# literal values (--wav 48), the data units and which take files all come from the program's
+# own --help, so a new command or option needs nothing here.
 
 _tessaly_bitrate_calc() {
     local cur prev words cword
@@ -30,13 +30,30 @@ _tessaly_bitrate_calc() {
         # An option that takes a value: offer its literal values, the units, or nothing for a number.
         local value_of
         value_of=$(sed -n -E "s/^  $prev ([^ ]+) .*/\1/p" <<<"$help")
-        if [[ -n $value_of ]]; then
+        if [[ $value_of == FILE* ]]; then
+            _filedir
+            return
+        elif [[ -n $value_of ]]; then
             if [[ $value_of == UNIT ]]; then
                 values=$units
             elif [[ $value_of != *[A-Z]* ]]; then
                 values=${value_of//|/ }  # "avi|mkv|mp4"
             fi
             mapfile -t COMPREPLY < <(compgen -W "$values" -- "$cur")
+            return
+        fi
+    fi
+
+    # Files: the operands of a command that reads one ("  FILE..."), and the further words of
+    # an option that takes several ("--length-of FILE...").
+    if [[ $cur != -* ]]; then
+        local i last=
+        for ((i = cword - 1; i >= 2; i--)); do
+            [[ ${words[i]} == --* ]] && { last=${words[i]%%=*}; break; }
+        done
+        if grep -q -E '^  FILE' <<<"$help" ||
+            [[ -n $last && $(sed -n -E "s/^  $last ([^ ]+) .*/\1/p" <<<"$help") == FILE... ]]; then
+            _filedir
             return
         fi
     fi

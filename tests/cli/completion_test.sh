@@ -27,9 +27,9 @@ row() {
     fi
 }
 
-row "tessaly-bitrate-calc " "video hd-space audio convert --help --version"
+row "tessaly-bitrate-calc " "video hd-space audio convert probe check --help --version"
 row "tessaly-bitrate-calc video --length 100 --" \
-    "--audio --size --container --fps --audio-codec --bps --value --json --help"
+    "--length-of --audio --size --container --fps --audio-codec --bps --value --json --help"
 row "tessaly-bitrate-calc video --container " "avi mkv mp4"
 row "tessaly-bitrate-calc hd-space --container " "avi"
 row "tessaly-bitrate-calc audio --audio-codec a" "aac ac3"
@@ -42,6 +42,15 @@ row "tessaly-bitrate-calc convert --to kB 700 gi" "gigabits gigabit gigabytes gi
 row "tessaly-bitrate-calc convert 700 MB --to k" "kbit kilobits kb kB kilobytes"
 row "tessaly-bitrate-calc audio --length 100 --wav " "48 44.1"
 row "tessaly-bitrate-calc convert 700 MB " ""
+
+# Files where a command reads one, and after --length-of as many as it takes.
+films=$(mktemp -d)
+trap 'rm -rf "$films"' EXIT
+touch "$films/title.VOB" "$films/cover.jpg"
+row "tessaly-bitrate-calc probe $films/t" "$films/title.VOB"
+row "tessaly-bitrate-calc video --length-of $films/title.VOB $films/c" "$films/cover.jpg"
+row "tessaly-bitrate-calc check --size 700 $films/t" "$films/title.VOB"
+row "tessaly-bitrate-calc hd-space --length-of $films/title.VOB --vi" "--video"
 
 ((failures == 0)) || { echo "$failures rows failed"; exit 1; }
 echo "all rows passed"
