@@ -25,7 +25,7 @@ row() {
     [[ $want_err ]] && want_err="tessaly-bitrate-calc: $want_err"
     # A usage error after a command shows that command's usage alone.
     local command=${args%% *} usage="usage: tessaly-bitrate-calc"
-    [[ " video hd-space audio convert " == *" $command "* ]] && usage+=" $command [^${nl}]*$"
+    [[ " video hd-space audio convert probe check " == *" $command "* ]] && usage+=" $command [^${nl}]*$"
     if ((status == 2)) && [[ $err =~ ^"$want_err${nl}"$usage ]]; then err=$want_err; fi
     if [[ $want_out == *" ..." ]]; then out=${out:0:${#want_out}-4}; want_out=${want_out% ...}; fi
     if [[ $got != "$status" || $out != "$want_out" || $err != "$want_err" ]]; then
@@ -121,6 +121,22 @@ row 2 "hd-space --length 100 --video 827 --container mkv" "" '--container takes 
 row 2 "convert" "" "missing VALUE and UNIT"
 row 2 "convert 1 mb" "" "unknown unit \"mb\" (see 'tessaly-bitrate-calc convert --help')"
 row 0 "convert 1 megabyte --to kbit" "8192" ""
+
+# Films: what needs no film made for it (tests/encoder/films_test.sh reads real ones).
+row 1 "probe /nonexistent/film.mkv" "" "/nonexistent/film.mkv: no such file"
+row 1 "hd-space --length-of /nonexistent.vob --video 827" "" "/nonexistent.vob: no such file"
+row 1 "check /nonexistent.mkv --size 700" "" "/nonexistent.mkv: no such file"
+row 1 "check film.mkv --size 0" "" '--size: must be above 0: "0"'
+row 1 "check film.mkv --size x" "" '--size: not a number: "x"'
+row 2 "probe" "" "missing FILE"
+row 2 "probe film.mkv --value" "" "unknown option --value"
+row 2 "video --audio 128 --size 700" "" "missing option --length or --length-of"
+row 2 "video --length 100 --length-of film.mkv --audio 128 --size 700" "" "--length and --length-of exclude each other"
+row 2 "audio --length-of --avi-size 600 --size 700" "" "--length-of needs a value"
+row 2 "check film.mkv" "" "missing option --size"
+row 2 "check a.mkv b.mkv --size 700" "" 'unexpected argument "b.mkv": check takes one file'
+row 2 "check film.mkv --size 700mb" "" \
+    '--size: "700mb": unknown unit; give MB (700), a number with a unit (10000000B, 700MiB, 4.7GiB) or a disc (cd, dvd, bd; see --help)'
 
 rm -f /tmp/cli_test_err.$$
 ((failures == 0)) || { echo "$failures rows failed"; exit 1; }
