@@ -11,6 +11,7 @@
 
 #include "core/audio_bitrate.h"
 #include "core/units.h"
+#include "ui/films/film_fields.h"
 #include "ui/results/accessibility.h"
 #include "ui/results/results.h"
 #include "ui/widgets/controls.h"
@@ -140,6 +141,8 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
         {length_, aviSize_, wav_, noWav_, wav48kHz_, wav44kHz_, desiredSize_, bitrate_, suggestion_},
         bitrate_);
 
+    TakeFilmLength(length_);
+    TakeFileSize(aviSize_);
     for (QLineEdit* input : {length_, aviSize_, desiredSize_})
         connect(input, &QLineEdit::textChanged, this, &AudioBitrateSection::recalculate);
     connect(wav_, &QRadioButton::clicked, this, &AudioBitrateSection::chooseWav);

@@ -9,6 +9,7 @@
 
 #include "core/units.h"
 #include "core/video_bitrate.h"
+#include "ui/films/film_fields.h"
 #include "ui/results/accessibility.h"
 #include "ui/results/results.h"
 #include "ui/widgets/artwork.h"
@@ -146,6 +147,8 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     ReadAsResult(videoData_, videoDataCaption, videoDataUnit);
     DescribeSection({c}, caption());
 
+    // A film dropped anywhere on the tab gives its length, as on the length field itself.
+    TakeFilmLength(length_, {this, audioBitrate_, size_});
     for (QLineEdit* input : {size_, audioBitrate_, length_})
         connect(input, &QLineEdit::textChanged, this, &BitrateTab::recalculate);
     captions_ = CaptionsOf<VideoBitrateField>({{VideoBitrateField::Length, lengthCaption},

@@ -13,6 +13,7 @@
 
 #include "core/hd_space.h"
 #include "core/units.h"
+#include "ui/films/film_fields.h"
 #include "ui/results/accessibility.h"
 #include "ui/results/results.h"
 #include "ui/widgets/controls.h"
@@ -123,6 +124,7 @@ HdSpaceSection::HdSpaceSection(QWidget* canvas, const Separators& separators)
     results_->copyOnCtrlC({length_, videoBitrate_, wav48kHz_, wav44kHz_, otherBitrateOption_, otherBitrate_},
                           spaceRequired_);
 
+    TakeFilmLength(length_);
     connect(length_, &QLineEdit::textChanged, this, &HdSpaceSection::recalculate);
     connect(videoBitrate_, &QLineEdit::textChanged, this, &HdSpaceSection::recalculate);
     // Typing in the combo or choosing from its list changes its text; a choice that leaves
