@@ -15,31 +15,6 @@
 #include "support/typing.h"
 #include "support/window.h"
 
-namespace {
-
-// A click as the window system delivers it, so that a right click asks for a context menu.
-void Click(QWidget* widget, Qt::MouseButton button, QPoint at) {
-    QTest::mouseClick(widget->window()->windowHandle(), button, {}, widget->mapTo(widget->window(), at));
-}
-
-// Brings up `result`'s context menu with a right click and chooses `item` in it with a click.
-bool ChooseFromMenu(QWidget* result, const QString& item) {
-    Click(result, Qt::RightButton, result->rect().center());
-    QMenu* menu = nullptr;
-    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }))
-        return false;
-    for (QAction* action : menu->actions()) {
-        if (action->text().section('\t', 0, 0) == item) {  // the toolkit's own show their shortcut
-            Click(menu, Qt::LeftButton, menu->actionGeometry(action).center());
-            return true;
-        }
-    }
-    menu->close();
-    return false;
-}
-
-}  // namespace
-
 class ResultCopyTest : public QObject, protected WindowTest {
     Q_OBJECT
 
