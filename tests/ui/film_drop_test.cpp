@@ -81,7 +81,9 @@ private slots:
                 "head -c 9000 whole.mp4 > cut.mp4",
             ": > empty.mkv && echo 'not a film' > text.mkv && head -c 65536 /dev/urandom > random.mkv",
             "mkdir folder && mkfifo fifo.mkv && truncate -s 50G large.mkv",
-            "printf '#!/bin/sh\\nexec sleep 30\\n' > stuck && chmod +x stuck",
+            "printf '#!/bin/sh\\nexec sleep 30\\n' > stuck && printf '#!/bin/sh\\nkill -SEGV $$\\n' > crash "
+            "&& "
+            "chmod +x stuck crash",
         };
         if (QProcess::execute("sh", {"-c", "ffmpeg -hide_banner -encoders 2>/dev/null | grep -q libx264"}) !=
             0) {
@@ -193,13 +195,15 @@ private slots:
         }
     }
 
-    // A command that is not there, and one that never answers while the window keeps answering.
+    // A command that is not there, one that crashes as a demuxer's fault would take it down, and
+    // one that never answers while the window keeps answering.
     void missingOrStuckCommand() {
         const struct {
             QString command;
             const char* why;
         } rows[] = {
             {"/nonexistent/tessaly-bitrate-calc", "/nonexistent/tessaly-bitrate-calc, is missing"},
+            {in("crash"), "clip.mkv: the film reader stopped while reading it"},
             {in("stuck"), "not read within 6 seconds"},
         };
         for (const auto& row : rows) {
