@@ -8,9 +8,8 @@
 
 #ifdef TESSALY_READER_MODULE
 #include <dlfcn.h>
-#include <unistd.h>
 
-#include <climits>
+#include <filesystem>
 
 #include "media/module.h"
 #endif
@@ -23,13 +22,11 @@ using ReadFunction = decltype(&media::ReadFilm);
 
 #ifdef TESSALY_READER_MODULE
 // The module beside the command, at the same path from the command's own folder in the build
-// tree as once installed: ../lib/tessaly-bitrate/tessaly-film-reader.so from bin/.
+// tree as once installed: ../lib/x86_64-linux-gnu/tessaly-bitrate/tessaly-film-reader.so from bin/.
 ReadFunction LoadReader() {
-    char self[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string folder = length > 0 ? std::string(self, static_cast<std::size_t>(length)) : std::string();
-    folder.resize(folder.rfind('/') == std::string::npos ? 0 : folder.rfind('/'));
-    const std::string path = folder + "/" TESSALY_READER_MODULE;
+    std::error_code ignored;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
+    const std::string path = (self.parent_path() / TESSALY_READER_MODULE).string();
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     const void* entry = module ? dlsym(module, media::kModuleSymbol) : nullptr;
     if (!entry) {
