@@ -57,7 +57,7 @@ Report Run(const Arguments& args) {
         {"", "", "", "length_source", std::nullopt, true, JsonString(LengthKey(film.lengthSource))},
         {"frame rate", RateWords(film), "", "frame_rate", film.frameRate},
         {"", "", "", "frame_timing", std::nullopt, true, timing},
-        {"container", film.containerLongName + " (" + film.container + ")", "", "container", std::nullopt,
+        {"container", film.containerLongName + " [" + film.container + "]", "", "container", std::nullopt,
          false, JsonString(film.container)},
         {"", "", "", "container_name", std::nullopt, true, JsonString(film.containerLongName)},
         {"size", std::to_string(film.fileBytes), "bytes", "file_bytes", static_cast<double>(film.fileBytes)},

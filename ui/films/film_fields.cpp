@@ -118,10 +118,14 @@ void Take(QLineEdit* field, Fact fact, std::initializer_list<QWidget*> alsoFrom)
         menu->addAction(entry, field, [field, fact, entry] {
             static QString folder;  // the last one chosen from, while the program runs
             const QString title = QString(entry).remove(QChar(0x2026));
+            // The filter's names alone: each pattern comes in two cases.
+            const auto options = QFileDialog::HideNameFilterDetails;
+            QWidget* window = field->window();
             QStringList files =
                 fact == Fact::Length
-                    ? QFileDialog::getOpenFileNames(field->window(), title, folder, Filter(fact))
-                    : QStringList{QFileDialog::getOpenFileName(field->window(), title, folder, Filter(fact))};
+                    ? QFileDialog::getOpenFileNames(window, title, folder, Filter(fact), nullptr, options)
+                    : QStringList{QFileDialog::getOpenFileName(window, title, folder, Filter(fact), nullptr,
+                                                               options)};
             files.removeAll(QString());
             if (files.isEmpty())
                 return;
