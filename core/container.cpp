@@ -129,24 +129,41 @@ double SamplesPerAudioFrame(AudioCodec codec) {
 
 bool VariableFrameSize(AudioCodec codec) { return codec == AudioCodec::Aac; }
 
-std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators) {
-    const auto positive = [&](std::string_view part) -> std::optional<double> {
+FrameRateReading ReadFrameRate(std::string_view text, const Separators& separators) {
+    const auto read = [&](std::string_view part) -> FrameRateReading {
         const NumberResult number = FieldToNumber(part, separators);
-        if (!number.ok() || !(number.value > 0))
-            return std::nullopt;
-        return number.value;
+        if (number.failure == CalcFailure::Overflow)
+            return {0, FrameRateError::TooLarge};
+        if (!number.ok())
+            return {0, FrameRateError::NotANumber};
+        if (number.underflowed)
+            return {0, FrameRateError::TooSmall};
+        if (!(number.value > 0))
+            return {0, FrameRateError::NotPositive};
+        return {number.value, std::nullopt};
     };
     const auto slash = text.find('/');
     if (slash == std::string_view::npos)
-        return positive(text);
-    const std::optional<double> numerator = positive(text.substr(0, slash));
-    const std::optional<double> denominator = positive(text.substr(slash + 1));
-    if (!numerator || !denominator)
+        return read(text);
+    const FrameRateReading numerator = read(text.substr(0, slash));
+    if (numerator.error)
+        return numerator;
+    const FrameRateReading denominator = read(text.substr(slash + 1));
+    if (denominator.error)
+        return denominator;
+    const double rate = numerator.rate / denominator.rate;
+    if (!std::isfinite(rate))
+        return {0, FrameRateError::TooLarge};
+    if (!(rate > 0))
+        return {0, FrameRateError::TooSmall};
+    return {rate, std::nullopt};
+}
+
+std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators) {
+    const FrameRateReading reading = ReadFrameRate(text, separators);
+    if (reading.error)
         return std::nullopt;
-    const double rate = *numerator / *denominator;
-    if (!std::isfinite(rate) || !(rate > 0))
-        return std::nullopt;
-    return rate;
+    return reading.rate;
 }
 
 }  // namespace tessaly

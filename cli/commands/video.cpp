@@ -37,12 +37,7 @@ Report RunFitted(const Exact& exact, std::span<const Input<F>> inputs) {
     return report;
 }
 
-Report Run(const Arguments& args) {
-    const Exact exact = ReadExact(args, false);
-    const std::array inputs{LengthOption(args, F::Length, "length"), Option(args, F::AudioBitrate, "audio"),
-                            SizeOption(args, F::Size, "size")};
-    if (exact.on)
-        return RunFitted(exact, inputs);
+Report RunWindowRule(std::span<const Input<F>> inputs) {
     const VideoBitrateOutcome outcome =
         CalcVideoBitrate(inputs[0].text, inputs[1].text, inputs[2].text, kSeparators);
     Check<F>(outcome, inputs);
@@ -57,6 +52,17 @@ Report Run(const Arguments& args) {
         {"total video data", outcome.texts->videoData, kMegabytes, "video_data_mb", w.videoData},
     };
     report.verdict = Verdict<F>(outcome, inputs);
+    return report;
+}
+
+Report Run(const Arguments& args) {
+    const Exact exact = ReadExact(args, false);
+    const std::array inputs{LengthOption(args, F::Length, "length"), Option(args, F::AudioBitrate, "audio"),
+                            SizeOption(args, F::Size, "size")};
+    const std::string mixed = UnitMixWarning(exact, inputs[1].name, inputs[1].typed);
+    Report report = exact.on ? RunFitted(exact, inputs) : RunWindowRule(inputs);
+    if (!mixed.empty())
+        report.warnings.push_back(mixed);
     return report;
 }
 

@@ -86,6 +86,14 @@ row 1 "hd-space --length 100 --video=-827 --json" '{"space_required_mb":493,"ver
 row 1 "video --length 100 --audio 128 --size -50 --value" "" \
     "warning: --size is negative, so the results are not those of a real film"
 
+# A rate that makes sense only in the other unit: the answer stands, with the likely meaning.
+row 0 "video --length 100 --audio 128 --size 700 --bps --value" "978542" \
+    "warning: --audio: 128: did you mean 128000? With --bps rates are in bits a second"
+row 1 "video --length 100 --audio 128000 --size 700 --value" "" \
+    "warning: --audio: 128000: did you mean 125? Without --bps rates are in kbit/s of 1024 bits; give --bps for bits a second${nl}tessaly-bitrate-calc: warning: the audio alone needs more than the desired size, so the video's share is negative"
+row 0 "hd-space --length 100 --video 827000 --audio 128 --value" "605807" \
+    "warning: --video: 827000: did you mean 807? Without --bps rates are in kbit/s of 1024 bits; give --bps for bits a second"
+
 # Values without a result: one line naming the option, nothing on stdout, status 1.
 row 1 "video --length 1O0 --audio 128 --size 700" "" '--length: not a number: "1O0"'
 row 1 "video --length 100 --audio 128 --size 1e999" "" '--size: too large: "1e999"'
@@ -98,6 +106,7 @@ row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
 row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
 row 1 "convert 1E300 GB" "" 'value: too large: "1E300"'
 row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 0" "" '--fps: not a positive number: "0"'
+row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 1e400" "" '--fps: too large: "1e400"'
 row 1 "video --length 100 --audio x --size 700 --container avi" "" '--audio: not a number: "x"'
 
 # Usage errors: the message, then the usage, status 2.
@@ -119,6 +128,8 @@ row 2 "video --length 100 --audio 128 --size 700 --container mkv --audio-codec o
 row 2 "video --length 100 --audio 128 --size 700 --fps 30" "" "--fps counts frames only with --container"
 row 2 "hd-space --length 100 --video 827 --container mkv" "" '--container takes avi, not "mkv"'
 row 2 "convert" "" "missing VALUE and UNIT"
+row 2 "convert 4.7GB" "" 'missing UNIT: "4.7GB" is an amount and its unit in one word; give them apart: 4.7 GB'
+row 2 "video --length 100 --audio 128 --size 700 -x" "" "unknown option -x"
 row 2 "convert 1 mb" "" "unknown unit \"mb\" (see 'tessaly-bitrate-calc convert --help')"
 row 0 "convert 1 megabyte --to kbit" "8192" ""
 
