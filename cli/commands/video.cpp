@@ -72,7 +72,9 @@ constexpr HelpEntry kEntries[] = {
     {"size", "MB", "the desired file size in MB (1 MB = 1048576 bytes)"},
     {"container", "avi|mkv|mp4",
      "leave room for the file's own bytes: headers, index and a cost\n"
-     "for every video and audio frame"},
+     "for every video and audio frame; mp4 also leaves 8 bytes of\n"
+     "timing for every audio frame, which audio from a source with\n"
+     "time stamps in whole milliseconds (PCM in Matroska) takes"},
     {"fps", "RATE", "video frames a second with --container (25, 23.976, 29.97, ...)", DefaultFrameRateText},
     {"audio-codec", "mp3|aac|ac3", "audio frames of this codec at 48 kHz with --container",
      DefaultAudioCodecText},
