@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "cli/command.h"
+#include "cli/wording.h"
 
 namespace tessaly::cli {
 
@@ -35,7 +36,7 @@ Exact ReadExact(const Arguments& args, bool aviOnly) {
     }
     if (args.has("fps")) {
         const FrameRateReading reading = ReadFrameRate(args.get("fps"), kSeparators);
-        const std::string quoted = "\"" + std::string(args.get("fps")) + "\"";
+        const std::string quoted = Quoted(args.get("fps"));
         if (reading.error) {
             switch (*reading.error) {
             case FrameRateError::NotANumber:
