@@ -26,12 +26,13 @@ namespace tessaly {
 // fitted), take every track's stream, frame and size costs, and in MP4 every stream's runs
 // (ContainerBytes for tracks): predicted within 0.048 % for AVI (AAC's odd packet sizes, padded
 // to even, are in no figure), 0.0024 % for Matroska and 0.048 % for MP4 (AAC and AC-3 at 25
-// frames a second, whose commensurate rates make 5 % fewer runs and 29 % more run changes). MP4's other figures are its
-// format's: a 4-byte chunk offset for every run, a 12-byte sample-to-chunk entry for every run
-// change, and a 4-byte sample size for every frame of audio whose frames vary in size; its
-// audio frame fitted to -0.02 bytes, taken as 0. A frame of video in MP4 has a sample size
-// and, with B-frames, a composition offset of 8 bytes; without B-frames it would cost about
-// 8 bytes less. AVI's figures hold for files below 1 GB, which keep one index.
+// frames a second, whose commensurate rates make 5 % fewer runs and 29 % more run changes).
+// MP4's other figures are its format's: a 4-byte chunk offset for every run, a 12-byte
+// sample-to-chunk entry for every run change, and a 4-byte sample size for every frame of audio
+// whose frames vary in size; its audio frame fitted to -0.02 bytes, taken as 0. A frame of
+// video in MP4 has a sample size and, with B-frames, a composition offset of 8 bytes; without
+// B-frames it would cost about 8 bytes less. AVI's figures hold for files below 1 GB, which
+// keep one index.
 //
 // Those files' audio was encoded from whole samples, so each of its frames lasted the same and
 // MP4's time-to-sample table held one or two entries. Audio decoded from a source whose time
