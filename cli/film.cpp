@@ -173,15 +173,11 @@ Report FilmReport(const Arguments& args, Exact exact) {
     const bool shares = outcome.negative && outcome.negative->cause == NegativeCause::AudioExceedsSize;
     report.verdict = shares && (!request.extras.empty() || args.has("margin")) ? ShareWords(request, exact)
                                                                                : Verdict<F>(outcome, inputs);
+    for (std::size_t k = 1; k <= codecs.size(); ++k) {
+        if (const std::string mixed = UnitMixWarning(exact, "--audio", inputs[k].text); !mixed.empty())
+            report.warnings.push_back(mixed);
+    }
     if (passes) {
-        for (std::size_t k = 0; k < codecs.size(); ++k) {
-            if (outcome.audioBits[k] > 0 && outcome.audioBits[k] < 1000)
-                report.warnings.push_back("--audio " + Quote(inputs[k + 1].typed) + " is " +
-                                          NumberToText(outcome.audioBits[k]) +
-                                          " bits a second, as --ffmpeg takes every rate in bits a second (" +
-                                          NumberToText(outcome.audioBits[k]) + " kbit/s would be " +
-                                          NumberToText(outcome.audioBits[k] * 1000) + ")");
-        }
         recipe.videoBits = outcome.videoBits;
         for (std::size_t k = 0; k < codecs.size(); ++k)
             recipe.tracks.push_back({outcome.audioBits[k], codecs[k]});

@@ -17,6 +17,9 @@
 
 namespace tessaly::cli {
 
+// The text between double quotes, as the messages quote what was given: "1O0" -> "\"1O0\"".
+std::string Quoted(std::string_view text);
+
 // "--length: not a number: \"1O0\"", "--length: must not be zero", ...
 std::string StopWords(StopReason reason, const std::string& name, std::string_view text);
 

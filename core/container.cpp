@@ -73,27 +73,32 @@ struct Interleave {
 };
 
 Interleave InterleaveOf(Arithmetic& s, const std::vector<double>& rates, double seconds) {
+    // The rates each once, lowest first, and how many streams have each: streams of one rate
+    // share time stamps. The codecs give at most three rates beside the video's.
+    std::vector<double> distinct = rates;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<std::size_t> streams(distinct.size());
+    const auto place = [&distinct](double rate) {
+        return static_cast<std::size_t>(std::find(distinct.begin(), distinct.end(), rate) - distinct.begin());
+    };
+    for (const double rate : rates)
+        ++streams[place(rate)];
+
     Interleave total;
-    for (std::size_t i = 0; i < rates.size(); ++i) {
-        const double own = rates[i];
-        // The other rates, each once and lowest first: streams of one rate share time stamps.
-        std::vector<double> others;
-        for (std::size_t j = 0; j < rates.size(); ++j) {
-            if (j != i && std::find(others.begin(), others.end(), rates[j]) == others.end())
-                others.push_back(rates[j]);
-        }
-        std::sort(others.begin(), others.end());
-        if (others.empty())
-            continue;
-        if (others.back() >= own) {
+    if (rates.size() < 2)
+        return total;
+    for (const double own : rates) {
+        const std::size_t at = place(own);
+        if (streams[at] > 1 || at + 1 < distinct.size()) {  // another stream as fast or faster
             total.runs = s.add(total.runs, s.mul(seconds, own));
             continue;
         }
         double hits = 0;
         double missed = 1;  // the share of its gaps that the slower rates so far leave empty
-        for (const double other : others) {
-            hits = s.add(hits, s.mul(missed, other));
-            missed = s.mul(missed, s.sub(1, s.div(other, own)));
+        for (std::size_t k = 0; k < at; ++k) {
+            hits = s.add(hits, s.mul(missed, distinct[k]));
+            missed = s.mul(missed, s.sub(1, s.div(distinct[k], own)));
         }
         const double runs = s.mul(seconds, hits);
         const double length = s.div(own, hits);
@@ -216,24 +221,41 @@ double SamplesPerAudioFrame(AudioCodec codec) {
 
 bool VariableFrameSize(AudioCodec codec) { return codec == AudioCodec::Aac; }
 
-std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators) {
-    const auto positive = [&](std::string_view part) -> std::optional<double> {
+FrameRateReading ReadFrameRate(std::string_view text, const Separators& separators) {
+    const auto read = [&](std::string_view part) -> FrameRateReading {
         const NumberResult number = FieldToNumber(part, separators);
-        if (!number.ok() || !(number.value > 0))
-            return std::nullopt;
-        return number.value;
+        if (number.failure == CalcFailure::Overflow)
+            return {0, FrameRateError::TooLarge};
+        if (!number.ok())
+            return {0, FrameRateError::NotANumber};
+        if (number.underflowed)
+            return {0, FrameRateError::TooSmall};
+        if (!(number.value > 0))
+            return {0, FrameRateError::NotPositive};
+        return {number.value, std::nullopt};
     };
     const auto slash = text.find('/');
     if (slash == std::string_view::npos)
-        return positive(text);
-    const std::optional<double> numerator = positive(text.substr(0, slash));
-    const std::optional<double> denominator = positive(text.substr(slash + 1));
-    if (!numerator || !denominator)
+        return read(text);
+    const FrameRateReading numerator = read(text.substr(0, slash));
+    if (numerator.error)
+        return numerator;
+    const FrameRateReading denominator = read(text.substr(slash + 1));
+    if (denominator.error)
+        return denominator;
+    const double rate = numerator.rate / denominator.rate;
+    if (!std::isfinite(rate))
+        return {0, FrameRateError::TooLarge};
+    if (!(rate > 0))
+        return {0, FrameRateError::TooSmall};
+    return {rate, std::nullopt};
+}
+
+std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators) {
+    const FrameRateReading reading = ReadFrameRate(text, separators);
+    if (reading.error)
         return std::nullopt;
-    const double rate = *numerator / *denominator;
-    if (!std::isfinite(rate) || !(rate > 0))
-        return std::nullopt;
-    return rate;
+    return reading.rate;
 }
 
 }  // namespace tessaly

@@ -60,6 +60,22 @@ bool VariableFrameSize(AudioCodec codec);
 //   "25" -> 25, "29.97" -> 29.97, "23.976" -> 23.976, "30000/1001" -> 29.97002997..., "25/1" -> 25
 std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators);
 
+// Why a text is no frame rate.
+enum class FrameRateError {
+    NotANumber,   // "x", "", "25/"
+    NotPositive,  // "0", "-25", "0/1001"
+    TooLarge,     // "1e400", "1e308/1e-10"
+    TooSmall,     // "1e-400", "1/1e308"
+};
+
+struct FrameRateReading {
+    double rate = 0;
+    std::optional<FrameRateError> error;
+};
+
+// FrameRateFromText with the reason where there is no rate: "1e400" -> TooLarge.
+FrameRateReading ReadFrameRate(std::string_view text, const Separators& separators);
+
 // How the encoder will write the film. Without a container, no container bytes are counted.
 struct Encoding {
     std::optional<Container> container;

@@ -14,15 +14,9 @@ namespace {
 
 using F = HdSpaceField;
 
-Report Run(const Arguments& args) {
-    args.exclusive("wav", "audio");
-    std::optional<WavRate> wav = ReadWav(args);
-    std::vector inputs{LengthOption(args, F::Length, "length"), Option(args, F::VideoBitrate, "video")};
-    if (args.has("audio")) {
-        wav.reset();
-        inputs.push_back(Option(args, F::OtherBitrate, "audio"));
-    }
-    const Exact exact = ReadExact(args, true);
+// The window's rule, or the exact one with --container or --bps.
+Report RunWithRule(const Arguments& args, const Exact& exact, std::optional<WavRate> wav,
+                   std::span<const Input<F>> inputs) {
     if (exact.on) {
         const FittedSpaceOutcome fitted = CalcFittedHdSpace(
             inputs[0].text, inputs[1].text, wav, args.get("audio"), exact.unit, exact.encoding, kSeparators);
@@ -41,6 +35,23 @@ Report Run(const Arguments& args) {
     report.results = {{"space required on hard drive", *outcome.text, kMegabytes, "space_required_mb",
                        outcome.working.spaceRequired}};
     report.verdict = Verdict<F>(outcome, inputs);
+    return report;
+}
+
+Report Run(const Arguments& args) {
+    args.exclusive("wav", "audio");
+    std::optional<WavRate> wav = ReadWav(args);
+    std::vector inputs{LengthOption(args, F::Length, "length"), Option(args, F::VideoBitrate, "video")};
+    if (args.has("audio")) {
+        wav.reset();
+        inputs.push_back(Option(args, F::OtherBitrate, "audio"));
+    }
+    const Exact exact = ReadExact(args, true);
+    Report report = RunWithRule(args, exact, wav, inputs);
+    for (const Input<F>& rate : std::span(inputs).subspan(1)) {
+        if (const std::string mixed = UnitMixWarning(exact, rate.name, rate.typed); !mixed.empty())
+            report.warnings.push_back(mixed);
+    }
     return report;
 }
 

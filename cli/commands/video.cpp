@@ -36,6 +36,8 @@ Report Run(const Arguments& args) {
         {"total video data", outcome.texts->videoData, kMegabytes, "video_data_mb", w.videoData},
     };
     report.verdict = Verdict<F>(outcome, inputs);
+    if (const std::string mixed = UnitMixWarning(exact, inputs[1].name, inputs[1].typed); !mixed.empty())
+        report.warnings.push_back(mixed);
     return report;
 }
 
@@ -57,7 +59,9 @@ constexpr HelpEntry kEntries[] = {
      "target, not on it"},
     {"container", "avi|mkv|mp4",
      "leave room for the file's own bytes: headers, index and a cost\n"
-     "for every video and audio frame of every stream"},
+     "for every video and audio frame of every stream; mp4 also leaves\n"
+     "8 bytes of timing for every audio frame, which audio from a source\n"
+     "with time stamps in whole milliseconds (PCM in Matroska) takes"},
     {"fps", "RATE", "video frames a second with --container (25, 23.976, 30000/1001, ...)",
      DefaultFrameRateText},
     {"audio-codec", "mp3|aac|ac3", "the codec of a track that names none, at 48 kHz with --container",

@@ -74,7 +74,7 @@ row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
 same() {
     local form out
     for form in "$1" "$2"; do
-        out=$("${program[@]}" video $form --value 2>&1)
+        out=$("${program[@]}" video $form --value 2>/dev/null)
         out=${out//$'\r'/}
         if [[ $out != "$3" ]]; then
             printf 'FAIL: video %s --value\n  printed: %s\n  want:    %s\n' "$form" "$out" "$3"
@@ -102,7 +102,7 @@ same "--length 3:00 --audio 128000:aac --audio 96000:aac --size 10 --margin 1 $m
     "--length 3 --audio 128000:aac --audio 96000:aac --size 9.9 $mp4" 222089
 same "--length 2:15:00 --audio 192000:ac3 --audio 128000 --size bd50 --extra 2MiB --margin 0.5% $mkv --fps 24000/1001" \
     "--length 135 --audio 192000:ac3 --audio 128000 --size 47489.4221875 --extra 2 $mkv --fps 23.976023976023978" 48853936
-same "--length 1:40:00 --audio 128 --size 734003200B --bps" "--length 100 --audio 128 --size 700 --bps" 978542
+same "--length 1:40:00 --audio 128000 --size 734003200B --bps" "--length 100 --audio 128000 --size 700 --bps" 850670
 
 # Every share of a film of several tracks and extras, and the size a margin aims at.
 row 0 "video --length 100 --audio 128000 --audio 192000:ac3 --size 700 --extra 1 --extra 300KiB --margin 2% $mkv" \
@@ -126,12 +126,12 @@ if [[ ${program[-1]} == *.exe ]]; then
 else
     row 0 "$passes" "ffmpeg -nostdin -i 'it'\\''s.vob' -map 0:v:0 -c:v libx264 -b:v 1066990 -pass 1 -passlogfile '-out.mp4.passlog' -an -f null /dev/null${nl}ffmpeg -nostdin -i 'it'\\''s.vob' -map 0:v:0 -map 0:a:0 -map 0:a:1 -c:v libx264 -b:v 1066990 -pass 2 -passlogfile '-out.mp4.passlog' -c:a:0 libmp3lame -b:a:0 128000 -c:a:1 ac3 -b:a:1 192000 -ar 48000 -f mp4 'file:-out.mp4'" ""
     row 0 "video --length 1 --audio 96000:aac --size 10 --container mkv --ffmpeg in.mkv part:1.mkv --encoder x265 --preset veryfast" \
-        "ffmpeg -nostdin -i 'in.mkv' -map 0:v:0 -c:v libx265 -preset veryfast -b:v 1297915 -x265-params 'pass=1:stats=part\\:1.mkv.passlog' -an -f null /dev/null${nl}ffmpeg -nostdin -i 'in.mkv' -map 0:v:0 -map 0:a:0 -c:v libx265 -preset veryfast -b:v 1297915 -x265-params 'pass=2:stats=part\\:1.mkv.passlog' -c:a:0 aac -b:a:0 96000 -ar 48000 -f matroska 'file:part:1.mkv'" ""
+        "ffmpeg -nostdin -i 'in.mkv' -map 0:v:0 -c:v libx265 -preset veryfast -b:v 1297915 -x265-params 'pass=1:stats=part\\:1.mkv.passlog:info=0' -an -f null /dev/null${nl}ffmpeg -nostdin -i 'in.mkv' -map 0:v:0 -map 0:a:0 -c:v libx265 -preset veryfast -b:v 1297915 -x265-params 'pass=2:stats=part\\:1.mkv.passlog:info=0' -c:a:0 aac -b:a:0 96000 -ar 48000 -f matroska 'file:part:1.mkv'" ""
 fi
 row 1 "video --length 1 --audio 128000 --size 0.5 --container mkv --ffmpeg in.vob out.mkv" "" \
     "warning: the audio and the container's own bytes need more than the desired size, so the video's share is negative"
 row 0 "video --length 1 --audio 128 --size 10 --container mkv --ffmpeg in.vob out.mkv --preset fast" \
-    "ffmpeg -nostdin -i ..." 'warning: --audio "128" is 128 bits a second, as --ffmpeg takes every rate in bits a second (128 kbit/s would be 128000)'
+    "ffmpeg -nostdin -i ..." "warning: --audio: 128: did you mean 128000? With --bps rates are in bits a second"
 
 # Impossible answers, from a negative share or a value typed negative: never a rate for a
 # script. --value prints nothing, the figures and --json carry the verdict, and the status is 1.
@@ -152,6 +152,14 @@ row 1 "hd-space --length 100 --video=-827 --json" '{"space_required_mb":493,"ver
 row 1 "video --length 100 --audio 128 --size -50 --value" "" \
     "warning: --size is negative, so the results are not those of a real film"
 
+# A rate that makes sense only in the other unit: the answer stands, with the likely meaning.
+row 0 "video --length 100 --audio 128 --size 700 --bps --value" "978542" \
+    "warning: --audio: 128: did you mean 128000? With --bps rates are in bits a second"
+row 1 "video --length 100 --audio 128000 --size 700 --value" "" \
+    "warning: --audio: 128000: did you mean 125? Without --bps rates are in kbit/s of 1024 bits; give --bps for bits a second${nl}tessaly-bitrate-calc: warning: the audio alone needs more than the desired size, so the video's share is negative"
+row 0 "hd-space --length 100 --video 827000 --audio 128 --value" "605807" \
+    "warning: --video: 827000: did you mean 807? Without --bps rates are in kbit/s of 1024 bits; give --bps for bits a second"
+
 # Values without a result: one line naming the option, nothing on stdout, status 1.
 row 1 "video --length 1O0 --audio 128 --size 700" "" '--length: not a number: "1O0"'
 row 1 "video --length 100 --audio 128 --size 1e999" "" '--size: too large: "1e999"'
@@ -164,6 +172,7 @@ row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
 row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
 row 1 "convert 1E300 GB" "" 'value: too large: "1E300"'
 row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 0" "" '--fps: not a positive number: "0"'
+row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 1e400" "" '--fps: too large: "1e400"'
 row 1 "video --length 100 --audio x --size 700 --container avi" "" '--audio: not a number: "x"'
 
 # Usage errors: the message, then the usage, status 2.
@@ -185,6 +194,8 @@ row 2 "video --length 100 --audio 128 --size 700 --container mkv --audio-codec o
 row 2 "video --length 100 --audio 128 --size 700 --fps 30" "" "--fps counts frames only with --container"
 row 2 "hd-space --length 100 --video 827 --container mkv" "" '--container takes avi, not "mkv"'
 row 2 "convert" "" "missing VALUE and UNIT"
+row 2 "convert 4.7GB" "" 'missing UNIT: "4.7GB" is an amount and its unit in one word; give them apart: 4.7 GB'
+row 2 "video --length 100 --audio 128 --size 700 -x" "" "unknown option -x"
 row 2 "convert 1 mb" "" "unknown unit \"mb\" (see 'tessaly-bitrate-calc convert --help')"
 row 2 "video --length 100 --audio 128 --size dvd9" "" \
     '--size: "dvd9": no disc of that name; the discs are cd650, cd700 or cd, dvd, dvd-dl, bd25 or bd, bd50'

@@ -70,12 +70,16 @@ void WriteWorking(Lines& lines, const VideoBitrateOutcome& outcome,
         lines << NegativeText(*outcome.negative, captions, lines);
     lines << UnitNote(lines);
     const Encoding assumed;
-    if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed))
+    if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed)) {
         lines << WorkingTr(
                      "For an encoder that counts k as 1000, leaving room for the container (%1 frames a "
                      "second, MP3 audio at %2k): AVI %3, MKV %4, MP4 %5 %6")
                      .arg(lines.n(assumed.frameRate), lines.n(w.audioBitrate), lines.n((*rates)[0]),
-                          lines.n((*rates)[1]), lines.n((*rates)[2]), kbitPerSecond);
+                          lines.n((*rates)[1]), lines.n((*rates)[2]), kbitPerSecond)
+              << WorkingTr(
+                     "MP4's answer leaves room for a timing entry for every audio frame, as audio from a "
+                     "source with time stamps in whole milliseconds (PCM in Matroska) needs.");
+    }
 }
 
 }  // namespace
