@@ -19,7 +19,7 @@ using F = FilmField;
 
 std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// --audio RATE or RATE:CODEC, the codec one that --container counts frames of.
+// The codec of --audio RATE or RATE:CODEC, whose frames --container counts.
 AudioCodec TrackCodec(std::string_view given, const Exact& exact) {
     const std::size_t colon = given.find(':');
     if (colon == std::string_view::npos)
