@@ -24,10 +24,11 @@ low=-1.0 high=0.25
 clips=("1 6 25 25 mp3 128000" "2 25 30000/1001 29.97 mp3 128000" "0.5 2 25 25 mp3 128000 matroska")
 [[ -z ${TESSALY_FITS_CLIPS:-} ]] || IFS=';' read -r -a clips <<<"$TESSALY_FITS_CLIPS"
 # The passes: the film's minutes, the video's frame rate as ffmpeg takes it and as the command
-# does, then the command's options but for --length, --fps and --ffmpeg, the output's name
-# last. TESSALY_FITS_PASSES replaces them (";" between runs); its clips have two tracks.
-passes=("0.5 25 25 --audio 128000 --audio 192000:ac3 --size 3 --container mkv --preset veryfast film.mkv"
-    "0.5 25 25 --audio 128000:aac --audio 128000 --size 3 --margin 1% --container mp4 --encoder x265 --preset ultrafast film.mp4")
+# does, the output's name, then after "|" the command's options but for --length, --fps and
+# --ffmpeg, a margin among them, and after another "|" the encoder's. TESSALY_FITS_PASSES
+# replaces them (";" between runs); its clips have two tracks.
+passes=("0.5 25 25 film.mkv | --audio 128000 --audio 192000:ac3 --size 3 --margin 0 --container mkv | --preset veryfast"
+    "0.5 25 25 film.mp4 | --audio 128000:aac --audio 128000 --size 3 --margin 1% --container mp4 | --encoder x265 --preset ultrafast")
 [[ -z ${TESSALY_FITS_PASSES:-} ]] || IFS=';' read -r -a passes <<<"$TESSALY_FITS_PASSES"
 declare -A encoder_of=([mp3]=libmp3lame [aac]=aac [ac3]=ac3)
 
@@ -107,38 +108,31 @@ done
 folder="$work/it's a clip"
 mkdir -p "$folder"
 for run in "${passes[@]}"; do
-    read -r -a words <<<"$run"
-    minutes=${words[0]} rate=${words[1]} fps=${words[2]} name=${words[-1]} options=("${words[@]:3:${#words[@]}-4}")
+    IFS='|' read -r clip figures encoder <<<"$run"
+    read -r minutes rate fps name <<<"$clip"
+    read -r -a figures <<<"$figures"
+    read -r -a encoder <<<"$encoder"
     seconds=$(awk -v m="$minutes" 'BEGIN {print m * 60}')
-    label="passes: $minutes min, ${options[*]}"
-    source="$folder/source ${rate//\//_} $minutes.mkv"
+    label="passes: $minutes min, ${figures[*]} ${encoder[*]}"
+    source="$folder/source ${rate//\//_} $minutes.mkv" out="$folder/$name"
     if [[ ! -s $source ]] && ! "${ff[@]}" -f lavfi -i "testsrc2=s=480x270:r=$rate:d=$seconds,noise=alls=20:allf=t+u" \
         -f lavfi -i "anoisesrc=d=$seconds:c=pink:r=48000:a=0.2" -f lavfi -i "anoisesrc=d=$seconds:c=brown:r=48000:a=0.2" \
         -map 0:v -map 1:a -map 2:a -c:v ffv1 -c:a pcm_s16le -ac 2 "$source"; then
         fail "$label" "ffmpeg could not make the source"
         continue
     fi
-    # The options but the encoder's, for the figures.
-    figures=() skip=0
-    for word in "${options[@]}"; do
-        if ((skip)); then skip=0; elif [[ $word == --encoder || $word == --preset ]]; then skip=1; else figures+=("$word"); fi
-    done
-    out="$folder/$name"
-    if ! recipe=$("$program" video --length "$minutes" --fps "$fps" "${options[@]}" --ffmpeg "$source" "$out") ||
-        ! json=$("$program" video --length "$minutes" --fps "$fps" "${figures[@]}" --bps --json); then
+    options=(video --length "$minutes" --fps "$fps" "${figures[@]}")
+    if ! recipe=$("$program" "${options[@]}" "${encoder[@]}" --ffmpeg "$source" "$out") ||
+        ! aimed=$("$program" "${options[@]}" --bps --json | sed -n -E 's/.*"aimed_size_mb":([0-9.e+-]+).*/\1/p'); then
         fail "$label" "tessaly-bitrate-calc gave no passes"
         continue
     fi
-    ran=1
-    while IFS= read -r line; do
-        (cd "$work" && nice -n 5 sh -c "$line" </dev/null 2>"$work/passes.log") || { ran=0; break; }
-    done <<<"$recipe"
-    if ((!ran)) || [[ ! -s $out ]]; then
+    if ! (cd "$work" && while IFS= read -r line; do
+        nice -n 5 sh -c "$line" </dev/null 2>passes.log || exit 1
+    done <<<"$recipe") || [[ ! -s $out ]]; then
         fail "$label" "the passes did not run: $(tail -n 3 "$work/passes.log")"
         continue
     fi
-    aimed=$(sed -n -E 's/.*"aimed_size_mb":([0-9.e+-]+).*/\1/p' <<<"$json")
-    [[ -n $aimed ]] || aimed=$(printf '%s\n' "${figures[@]}" | sed -n '/^--size$/{n;p}')
     bytes=$(stat -c %s "$out")
     verdict=$(awk -v b="$bytes" -v a="$aimed" -v lo="$low" -v hi="$high" 'BEGIN {
         d = a * 1048576; p = 100 * (b - d) / d; printf "%+.3f %% of %.0f %s", p, d, (p >= lo && p <= hi) ? "ok" : "FAIL" }')
