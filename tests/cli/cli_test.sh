@@ -105,8 +105,6 @@ same "--length 2:15:00 --audio 192000:ac3 --audio 128000 --size bd50 --extra 2Mi
 # Every share of a film of several tracks and extras, and the size a margin aims at.
 row 0 "video --length 100 --audio 128000 --audio 192000:ac3 --size 700 --extra 1 --extra 300KiB --margin 2% $mkv" \
     "video bitrate: 631737 bit/s${nl}aimed size: 686 MB${nl}audio track 1 data: 91.55… MB${nl}audio track 2 data: 137.33… MB${nl}total audio data: 228.88… MB${nl}extra 1 data: 1 MB${nl}extra 2 data: 0.29… MB${nl}total extra data: 1.29… MB${nl}container data: 3.97… MB${nl}total video data: 451.85… MB" ""
-row 0 "video --length 90 --audio 128 --size cd --extra 0.5 --json" \
-    '{"video_bitrate_kbit_s":935,"video_bitrate_bit_s":958300,"audio_data_mb":84.375,"extra_data_mb":0.5,"video_data_mb":616.88671875}' ""
 row 1 "video --length 100 --audio 800 --audio 800 --size 700 --extra 10 --margin 5% --value" "" \
     "warning: the audio and the extras need more than the size aimed at, so the video's share is negative"
 row 1 "video --length 100 --audio 128 --extra 1 --extra -3 --size 700 --value" "" \
@@ -198,16 +196,11 @@ row 2 "video --length 100 --audio 128 --size 700 --extra 5XB" "" \
     '--extra: "5XB": unknown unit; give MB (700), a number with a unit (10000000B, 700MiB, 4.7GiB) or a disc (cd, dvd, bd; see --help)'
 row 2 "video --length 100 --audio 128 --audio 128:opus --size 700 --container mp4" "" \
     '--audio "128:opus": the codec after the rate is mp3, aac or ac3'
-row 2 "video --length 100 --audio 128 --audio 128:aac --size 700" "" '--audio "128:aac": a codec counts frames only with --container'
 row 2 "video --length 100 --audio 128 --size 700 --margin 100%" "" '--margin "100%": 100 % or more leaves nothing to aim at'
 row 2 "video --length 100 --audio 128 --size 700 --margin 700MB" "" \
     '--margin "700MB": as large as the desired size or larger, it leaves nothing to aim at'
-row 2 "video --length 100 --audio 128 --size 700 --margin 2XB" "" \
-    '--margin "2XB": unknown unit; give per cent (2, 2%) or an amount with a unit (200KiB, 1MB)'
 row 2 "video --length 100 --audio 128 --size 700 --container mkv --ffmpeg in.vob" "" \
     "--ffmpeg takes two paths: INPUT, the film, and OUTPUT, the file to make"
-row 2 "video --length 100 --audio 128 --size 700 --ffmpeg in.vob out.mkv" "" \
-    "--ffmpeg needs --container: the passes make a file of that container"
 row 2 "video --length 100 --audio 128 --size 10 --container mkv --ffmpeg in.vob out.mkv --encoder vp9" "" \
     '--encoder takes x264 or x265, not "vp9"'
 row 0 "convert 1 megabyte --to kbit" "8192" ""

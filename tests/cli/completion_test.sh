@@ -31,7 +31,6 @@ row "tessaly-bitrate-calc " "video hd-space audio convert --help --version"
 row "tessaly-bitrate-calc video --length 100 --" \
     "--audio --size --extra --margin --container --fps --audio-codec --bps --ffmpeg --encoder --preset --value --json --help"
 row "tessaly-bitrate-calc video --size d" "dvd dvd-dl"
-row "tessaly-bitrate-calc audio --avi-size b" "bd25 bd bd50"
 row "tessaly-bitrate-calc video --encoder " "x264 x265"
 row "tessaly-bitrate-calc video --container " "avi mkv mp4"
 row "tessaly-bitrate-calc hd-space --container " "avi"

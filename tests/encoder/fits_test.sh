@@ -8,10 +8,8 @@
 # lands within -1.0 % to +0.25 % of the desired size (1 MB = 1048576 bytes). One clip is stored
 # in Matroska with PCM audio first, as many DVD rips are, and encoded from there into MP4 only:
 # its audio's time stamps are whole milliseconds, so MP4 stores a duration for every audio
-# frame. Then the two passes --ffmpeg prints are run as printed, each line by sh, on a clip
-# with two audio tracks (FFV1 video and PCM in Matroska) into a folder whose name holds a blank
-# and a quote: x264 into Matroska, x265 into MP4 with a margin, each file within the same
-# bounds of the size it aims at. About 110 seconds of CPU in all.
+# frame. Then --ffmpeg's passes, run as printed by sh on two PCM tracks into a folder named with
+# a blank and a quote, x264 and x265, must land so of the size they aim at. About 110 s of CPU.
 #   fits_test.sh PROGRAM
 # Without ffmpeg, or without its libx264 and libmp3lame encoders, the test is skipped (77),
 # unless TESSALY_REQUIRE_ENCODER=1, where that is a failure.

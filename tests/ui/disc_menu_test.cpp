@@ -30,7 +30,6 @@ private slots:
             {c, 0, "txtSize", "DVD±R: 4481.3261 MB", "4481.3261", "txtVidBit", "5990"},
             {german, 0, "txtSize", "BD-R 50 GB: 47728,0625 MB", "47728,0625", "txtVidBit", "65036"},
             {c, 1, "Text15", "CD 650 MB (74 min): 649.0449 MB", "649.0449", "Text16", ""},
-            {german, 1, "Text15", "CD 700 MB (80 min): 701,7617 MB", "701,7617", "Text16", ""},
         };
         for (const auto& r : rows) {
             QLocale::setDefault(r.locale);
