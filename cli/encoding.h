@@ -29,8 +29,8 @@ struct Exact {
 
     bool bits() const { return unit == RateUnit::Bit; }
     // The two JSON keys of a rate, the printed unit's first.
-    std::string_view key(std::string_view kbitKey, std::string_view bitKey, bool first) const {
-        return bits() == first ? bitKey : kbitKey;
+    std::string key(std::string_view kbitKey, std::string_view bitKey, bool first) const {
+        return std::string(bits() == first ? bitKey : kbitKey);
     }
 };
 

@@ -56,7 +56,7 @@ Report Run(const Arguments& args) {
             continue;
         const double value = conversion.values[PositionOf(unit)];
         const std::string_view word = NamesOf(unit).word;
-        report.results.push_back({"", NumberToText(value), word, word, value});
+        report.results.push_back({"", NumberToText(value), word, std::string(word), value});
     }
     return report;  // a negative amount converts like any other: nothing to warn about
 }

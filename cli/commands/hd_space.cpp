@@ -56,7 +56,7 @@ Report Run(const Arguments& args) {
 }
 
 constexpr HelpEntry kEntries[] = {
-    {"length", "MIN", "the film's length in minutes"},
+    {"length", "LENGTH", "the film's length (below)"},
     {"video", "RATE", "the video bitrate in kbit/s, or in bit/s with --bps"},
     {"wav", "48", "WAV audio sampled at 48 kHz (the default)"},
     {"wav", "44.1", "WAV audio sampled at 44.1 kHz"},
@@ -72,7 +72,7 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     2,
     "hd-space",
-    "--length MIN --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] [--value | --json]",
+    "--length LENGTH --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] [--value | --json]",
     "The disk space that the intermediate AVI takes, with uncompressed WAV audio or audio of\n"
     "a given bitrate. With --container or --bps it is worked exactly and rounded up.",
     "the disk space of the intermediate AVI",

@@ -14,6 +14,7 @@
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
+#include "ui/widgets/disc_menu.h"
 #include "ui/widgets/grounds.h"
 #include "ui/widgets/message.h"
 #include "ui/widgets/text.h"
@@ -103,6 +104,7 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     QLabel* sizeCaption = MakeRowLabel(c, "Label4", tr("desired file size"), {225, 1605, 2025, 390}, right);
     size_ = MakeRowField(c, "txtSize", {2295, 1575, 1215, 420}, sizeCaption);
     size_->setText(QStringLiteral("700"));
+    OfferDiscSizes(size_, separators_);
     MakeRowLabel(c, "Label10", tr("MB"), {3570, 1605, 1095, 390}, left);
 
     QLabel* videoBitrateCaption =
