@@ -4,14 +4,15 @@
 # Start-up time (process start to the first paint of the window) and peak resident memory of
 # the program against two floors: a bare window of the same size, and a window with the same
 # number and kinds of plain widgets. Each is started RUNS times, interleaved, on a private
-# Xvfb server; the medians and the ratios are printed. BASELINE, another build of the program
-# (such as one from before a change), is started in the same rounds and compared too.
-#   bench/startup.sh [BUILD_DIR] [RUNS] [BASELINE]     (defaults: build, 11, none)
+# Xvfb server; the medians and the ratios are printed.
+# With a third argument, the window program of another build (the one before a change) takes
+# its turn in every round too, and the two are set side by side.
+#   bench/startup.sh [BUILD_DIR] [RUNS] [BEFORE_PROGRAM]     (defaults: build, 11)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-11}
-baseline=${3:-}
+before=${3:-}
 bench=$build/bench
 for tool in "$bench/first_paint" "$bench/widget_census" "$bench/window_floor" "$build/app/tessaly-bitrate"; do
     [[ -x $tool ]] || { echo "startup.sh: $tool is missing; build $build first" >&2; exit 2; }
@@ -35,10 +36,9 @@ declare -A commands=(
     [widgets]="$bench/window_floor ${census[*]}"
     [bare]="$bench/window_floor ${census[0]} ${census[1]}"
 )
-if [[ -n $baseline ]]; then
-    [[ -x $baseline ]] || { echo "startup.sh: $baseline is not a program" >&2; exit 2; }
-    names+=(baseline)
-    commands[baseline]=$baseline
+if [[ -n $before ]]; then
+    names+=(before)
+    commands[before]=$before
 fi
 
 # One unmeasured start each, so that every one finds the font and library caches warm.
@@ -57,14 +57,14 @@ printf '%-34s %14s %16s\n' "" "first paint ms" "peak memory kB"
 printf '%-34s %14s %16s\n' "program (tessaly-bitrate)" "${ms[program]}" "${kb[program]}"
 printf '%-34s %14s %16s\n' "floor: same plain widgets" "${ms[widgets]}" "${kb[widgets]}"
 printf '%-34s %14s %16s\n' "floor: bare window, same size" "${ms[bare]}" "${kb[bare]}"
-[[ -z $baseline ]] || printf '%-34s %14s %16s\n' "baseline (BASELINE)" "${ms[baseline]}" "${kb[baseline]}"
+[[ -n $before ]] && printf '%-34s %14s %16s\n' "before: $before" "${ms[before]}" "${kb[before]}"
 ratio() { awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN { r = a / b; if (t > 0) printf "%6.2fx (target %.2fx)%s\n", r, t, (r > t) ? "  MISSED" : ""; else printf "%6.2fx\n", r }'; }
 echo
 printf '%-44s %s\n' "start-up, program / same-widgets floor:" "$(ratio "${ms[program]}" "${ms[widgets]}" 1.15)"
 printf '%-44s %s\n' "memory,   program / same-widgets floor:" "$(ratio "${kb[program]}" "${kb[widgets]}" 1.10)"
 printf '%-44s %s\n' "start-up, program / bare window:" "$(ratio "${ms[program]}" "${ms[bare]}" 0)"
 printf '%-44s %s\n' "memory,   program / bare window:" "$(ratio "${kb[program]}" "${kb[bare]}" 0)"
-if [[ -n $baseline ]]; then
-    printf '%-44s %s\n' "start-up, program / baseline:" "$(ratio "${ms[program]}" "${ms[baseline]}" 1.05)"
-    printf '%-44s %s\n' "memory,   program / baseline:" "$(ratio "${kb[program]}" "${kb[baseline]}" 1.05)"
+if [[ -n $before ]]; then
+    printf '%-44s %s\n' "start-up, program / before:" "$(ratio "${ms[program]}" "${ms[before]}" 1.05)"
+    printf '%-44s %s\n' "memory,   program / before:" "$(ratio "${kb[program]}" "${kb[before]}" 0)"
 fi

@@ -4,12 +4,19 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace tessaly::cli {
 
 namespace {
 
 std::string Dashed(std::string_view name) { return "--" + std::string(name); }
+
+// "-x" or "-frob", which no command takes; "-5" and "-.5" are negative numbers, and "-" a word.
+bool LooksLikeShortOption(std::string_view arg) {
+    return arg.size() > 1 && arg[0] == '-' && arg[1] != '-' &&
+           !std::isdigit(static_cast<unsigned char>(arg[1])) && arg[1] != '.';
+}
 
 }  // namespace
 
@@ -40,6 +47,8 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::span<const
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        if (!optionsEnded && LooksLikeShortOption(arg))
+            throw UsageError("unknown option " + std::string(arg));
         if (optionsEnded || !arg.starts_with("--")) {
             parsed.positionals.push_back(arg);
             continue;

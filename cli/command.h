@@ -27,10 +27,10 @@ struct ValueError : std::runtime_error {
 };
 
 struct Result {
-    std::string_view caption;     // "video bitrate"; empty for the converter's lines
+    std::string caption;          // "video bitrate", "audio track 2 data"; empty for the converter's lines
     std::string text;             // as the window shows it
     std::string_view unit;        // "kbit/s", "MB", "bits", ...; empty for none
-    std::string_view key;         // its name in the JSON object
+    std::string key;              // its name in the JSON object
     std::optional<double> value;  // the number behind the text; none is JSON's null
     bool jsonOnly = false;        // a figure in a second unit, for --json alone
     // The JSON value when it is no number ("\"stored_duration\"", true, a list); an empty key
@@ -45,6 +45,8 @@ struct Report {
     std::string verdict;
     // What the answer may not mean what was meant by, each a line; the answer stands.
     std::vector<std::string> warnings;
+    // The first result's text is the whole output, as with --value (--ffmpeg's passes).
+    bool textOnly = false;
 };
 
 // A line of a command's help: an option with its value, or an operand.

@@ -3,7 +3,10 @@
 
 #include "cli/encoding.h"
 
+#include <cmath>
+
 #include "cli/command.h"
+#include "cli/wording.h"
 
 namespace tessaly::cli {
 
@@ -32,12 +35,38 @@ Exact ReadExact(const Arguments& args, bool aviOnly) {
         exact.encoding.audioCodec = *codec;
     }
     if (args.has("fps")) {
-        const std::optional<double> rate = FrameRateFromText(args.get("fps"), kSeparators);
-        if (!rate)
-            throw ValueError("--fps: not a positive number: \"" + std::string(args.get("fps")) + "\"");
-        exact.encoding.frameRate = *rate;
+        const FrameRateReading reading = ReadFrameRate(args.get("fps"), kSeparators);
+        const std::string quoted = Quoted(args.get("fps"));
+        if (reading.error) {
+            switch (*reading.error) {
+            case FrameRateError::NotANumber:
+                throw ValueError("--fps: not a number: " + quoted);
+            case FrameRateError::TooLarge:
+                throw ValueError("--fps: too large: " + quoted);
+            case FrameRateError::TooSmall:
+                throw ValueError("--fps: too small: " + quoted);
+            case FrameRateError::NotPositive:
+                break;
+            }
+            throw ValueError("--fps: not a positive number: " + quoted);
+        }
+        exact.encoding.frameRate = reading.rate;
     }
     return exact;
+}
+
+std::string UnitMixWarning(const Exact& exact, std::string_view option, std::string_view text) {
+    const NumberResult number = FieldToNumber(text, kSeparators);
+    if (!number.ok())
+        return {};
+    const std::optional<double> meant = LikelyMeant(number.value, exact.unit);
+    if (!meant)
+        return {};
+    const std::string start = std::string(option) + ": " + std::string(text) + ": did you mean ";
+    if (exact.bits())
+        return start + NumberToText(*meant) + "? With --bps rates are in bits a second";
+    return start + NumberToText(std::floor(*meant)) + "? Without --bps rates are in " +
+           std::string(exact.unitName) + " of 1024 bits; give --bps for bits a second";
 }
 
 WavRate ReadWav(const Arguments& args) {

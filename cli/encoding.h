@@ -29,13 +29,17 @@ struct Exact {
 
     bool bits() const { return unit == RateUnit::Bit; }
     // The two JSON keys of a rate, the printed unit's first.
-    std::string_view key(std::string_view kbitKey, std::string_view bitKey, bool first) const {
-        return bits() == first ? bitKey : kbitKey;
+    std::string key(std::string_view kbitKey, std::string_view bitKey, bool first) const {
+        return std::string(bits() == first ? bitKey : kbitKey);
     }
 };
 
 // `aviOnly`: the command's file is an AVI, so --container takes avi alone.
 Exact ReadExact(const Arguments& args, bool aviOnly);
+
+// A warning for a rate that only makes sense in the other unit, naming what was likely meant,
+// or empty: "--audio: 128: did you mean 128000? With --bps rates are in bits a second".
+std::string UnitMixWarning(const Exact& exact, std::string_view option, std::string_view text);
 
 // --wav 48 or --wav 44.1; 48 kHz when the option is absent.
 WavRate ReadWav(const Arguments& args);

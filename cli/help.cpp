@@ -8,6 +8,8 @@
 
 #include "cli/command.h"
 #include "core/data_units.h"
+#include "core/discs.h"
+#include "core/numbers.h"
 
 namespace tessaly::cli {
 
@@ -42,6 +44,36 @@ std::string Wrapped(std::string_view text, std::size_t width) {
         start = end + 1;
     }
     return out + line + "\n";
+}
+
+bool Takes(const Command& command, std::string_view value) {
+    return std::any_of(command.entries.begin(), command.entries.end(),
+                       [value](const HelpEntry& e) { return e.value == value; });
+}
+
+// How a length and a size may be written, for a command that takes them; a size's discs with
+// what one file may take on each and how that is worked out.
+std::string WrittenForms(const Command& command) {
+    std::string text;
+    if (Takes(command, "LENGTH"))
+        text +=
+            "\nLENGTH is minutes (100, 92.5), H:MM:SS or M:SS (1:40:00, 92:10, 1:32:10.5), or a\n"
+            "number with s, min or h (5530s, 100min, 1.5h).\n";
+    if (!Takes(command, "SIZE"))
+        return text;
+    text += "\nSIZE is MB (700), a number with a unit (10000000B, 700MiB, 4.7GiB, 8 kbit; the units of\n'" +
+            std::string(kProgram) +
+            " convert --help'), or a disc by its name, for what one file may take on it\n"
+            "once its file system has its share (ISO 9660 or UDF, whichever takes more):\n";
+    std::string names, discs;
+    for (const DiscPreset& preset : kDiscPresets) {
+        const std::string alias(preset.alias);
+        names += " " + std::string(preset.name) + (alias.empty() ? "" : " " + alias);
+        discs += "  " + std::string(preset.name) + (alias.empty() ? "" : " or " + alias) + ", " +
+                 std::string(preset.label) + ": " + RoundTripText(preset.fileMegabytes()) + " MB\n      " +
+                 DiscArithmetic(preset) + "\n";
+    }
+    return text + "discs:" + names + "\n" + discs;
 }
 
 // The choices of a command's --container, where it takes the option.
@@ -92,6 +124,7 @@ std::string Command::help() const {
         }
         text += line + "\n";
     }
+    text += WrittenForms(*this);
     if (takesUnits)
         text += "\nunits: " + UnitNames() + "\n";
     return text;
@@ -104,10 +137,12 @@ std::vector<OptionKind> Command::options() const {
                                        [&entry](const OptionKind& k) { return k.name == entry.option; });
         if (entry.option.empty() || known)
             continue;
-        const Arity arity = entry.value.empty()            ? Arity::Flag
-                            : entry.value.ends_with("...") ? Arity::Many
-                            : entry.repeatable             ? Arity::Repeated
-                                                           : Arity::One;
+        // "FILE..." or several words ("INPUT OUTPUT") take every word up to the next option.
+        const Arity arity = entry.value.empty() ? Arity::Flag
+                            : entry.value.ends_with("...") || entry.value.find(' ') != std::string_view::npos
+                                ? Arity::Many
+                            : entry.repeatable ? Arity::Repeated
+                                               : Arity::One;
         kinds.push_back({entry.option, arity});
     }
     return kinds;

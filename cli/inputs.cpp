@@ -3,6 +3,8 @@
 
 #include "cli/inputs.h"
 
+#include <cctype>
+
 #include "cli/encoding.h"
 #include "core/data_size.h"
 #include "core/film_length.h"
@@ -24,6 +26,17 @@ std::string LengthText(std::string_view option, std::string_view typed) {
 
 std::string SizeText(std::string_view option, std::string_view typed) {
     const DataSize size = ReadDataSize(typed, kSeparators);
+    const std::size_t first = typed.find_first_not_of(' ');
+    if (!size.ok() && first != std::string_view::npos &&
+        std::isalpha(static_cast<unsigned char>(typed[first]))) {
+        std::string discs;
+        for (const DiscPreset& preset : kDiscPresets)
+            discs.append(discs.empty() ? "" : ", ")
+                .append(preset.name)
+                .append(preset.alias.empty() ? "" : " or " + std::string(preset.alias));
+        throw UsageError(std::string(option) + ": \"" + std::string(typed) +
+                         "\": no disc of that name; the discs are " + discs);
+    }
     if (size.error)
         throw UsageError(std::string(option) + ": \"" + std::string(typed) +
                          "\": unknown unit; give MB (700), a number with a unit (10000000B, 700MiB, "

@@ -89,10 +89,10 @@ Run RunCommandLine(std::span<const std::string_view> argv) {
         if (!operands && !args.positionals.empty())
             throw UsageError("unexpected argument \"" + std::string(args.positionals.front()) + "\"");
         args.exclusive("value", "json");
-        const Form form = args.has("json")                      ? Form::Json
-                          : args.has("value") || args.has("to") ? Form::Value
-                                                                : Form::Lines;
         const Report report = command->run(args);
+        const Form form = args.has("json")                                         ? Form::Json
+                          : args.has("value") || args.has("to") || report.textOnly ? Form::Value
+                                                                                   : Form::Lines;
         std::string err;
         for (const std::string& warning : report.warnings)
             err += Complaint("warning: " + warning);

@@ -19,11 +19,13 @@ _tessaly_bitrate_calc() {
     fi
 
     # "  --name VALUE  text" lines name the options, and a VALUE in lower case ("48",
-    # "avi|mkv|mp4") is the choices it takes; "units: ..." names the data units.
+    # "avi|mkv|mp4") is the choices it takes; "units: ..." names the data units, and
+    # "discs: ..." the discs a SIZE may name.
     local help
     help=$("$program" "${words[1]}" --help 2>/dev/null) || return
-    local units options values
+    local units discs options values
     units=$(sed -n 's/^units: //p' <<<"$help")
+    discs=$(sed -n 's/^discs: //p' <<<"$help")
     options=$(sed -n -E 's/^  (--[a-z-]+).*/\1/p' <<<"$help" | uniq)
 
     if [[ $prev == --* ]]; then
@@ -36,6 +38,8 @@ _tessaly_bitrate_calc() {
         elif [[ -n $value_of ]]; then
             if [[ $value_of == UNIT ]]; then
                 values=$units
+            elif [[ $value_of == SIZE ]]; then
+                values=$discs
             elif [[ $value_of != *[A-Z]* ]]; then
                 values=${value_of//|/ }  # "avi|mkv|mp4"
             fi

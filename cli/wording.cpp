@@ -5,8 +5,16 @@
 
 namespace tessaly::cli {
 
+std::string Quoted(std::string_view text) {
+    // Appended, not added up: GCC 12 at -O3 takes "\"" + std::string(...) for an overlapping copy.
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
+}
+
 std::string StopWords(StopReason reason, const std::string& name, std::string_view text) {
-    const std::string quoted = "\"" + std::string(text) + "\"";
+    const std::string quoted = Quoted(text);
     switch (reason) {
     case StopReason::Empty:
         return name + ": empty";

@@ -17,6 +17,9 @@
 
 namespace tessaly::cli {
 
+// The text between double quotes, as the messages quote what was given: "1O0" -> "\"1O0\"".
+std::string Quoted(std::string_view text);
+
 // "--length: not a number: \"1O0\"", "--length: must not be zero", ...
 std::string StopWords(StopReason reason, const std::string& name, std::string_view text);
 
@@ -25,10 +28,17 @@ std::string StopWords(StopReason reason, const std::string& name, std::string_vi
 // the container's own bytes are in the part.
 std::string NegativeWords(NegativeCause cause, const std::string& name, bool container);
 
+// The input of a field, or of the item-th of its several (the second --audio: item 1).
 template <typename Field>
-const Input<Field>& InputFor(std::span<const Input<Field>> inputs, Field field) {
-    return *std::find_if(inputs.begin(), inputs.end(),
-                         [field](const auto& input) { return input.field == field; });
+const Input<Field>& InputFor(std::span<const Input<Field>> inputs, Field field, std::size_t item = 0) {
+    const auto first = std::find_if(inputs.begin(), inputs.end(),
+                                    [field](const auto& input) { return input.field == field; });
+    std::size_t seen = 0;
+    for (auto input = first; input != inputs.end(); ++input) {
+        if (input->field == field && seen++ == item)
+            return *input;
+    }
+    return *first;
 }
 
 // Throws the ValueError of a run that gave no result.
@@ -36,7 +46,7 @@ template <typename Field>
 void Check(const Verdict<Field>& verdict, std::span<const Input<Field>> inputs) {
     if (verdict.completed())
         return;
-    const Input<Field>& input = InputFor(inputs, verdict.stop->field);
+    const Input<Field>& input = InputFor(inputs, verdict.stop->field, verdict.stop->item);
     throw ValueError(StopWords(verdict.stop->reason, input.name, input.typed));
 }
 
@@ -46,7 +56,8 @@ std::string Verdict(const Verdict<Field>& verdict, std::span<const Input<Field>>
     if (!verdict.negative)
         return {};
     const Negative<Field>& negative = *verdict.negative;
-    return NegativeWords(negative.cause, negative.field ? InputFor(inputs, *negative.field).name : "",
+    return NegativeWords(negative.cause,
+                         negative.field ? InputFor(inputs, *negative.field, negative.item).name : "",
                          negative.container);
 }
 

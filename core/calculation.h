@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/numbers.h"
 
@@ -53,6 +54,8 @@ template <typename Field>
 struct Stop {
     StopReason reason;
     Field field;
+    // Which of the field's texts, for a field given more than once: 1 for a second audio track.
+    std::size_t item = 0;
 };
 
 // Why a completed run shows, or worked with, a negative figure.
@@ -76,6 +79,7 @@ struct Negative {
     double part = 0;
     double whole = 0;
     bool container = false;  // the part holds the container's own bytes too
+    std::size_t item = 0;    // for Typed: which of the field's texts, as for a Stop
 };
 
 // How a run ended. A calculator's outcome carries it beside its figures.
@@ -154,19 +158,23 @@ class Calculation : public Arithmetic {
 public:
     explicit Calculation(const Separators& separators) : Arithmetic(), separators_(separators) {}
 
-    // A field's text, converted at the step that first uses it.
+    // A field's text, converted at the step that first uses it. A field may hold several texts
+    // (one for each audio track), told apart by `item`, each blamed as a field of its own.
     template <Field F>
-    double number(std::string_view text) {
+    double number(std::string_view text, std::size_t item = 0) {
         static_assert(F < Field::Count, "a calculator's fields come before its Count");
         if (failed())
             return 0;
         const NumberResult result = FieldToNumber(text, separators_);
         if (!result.ok()) {
-            stop_ = Stop<Field>{ReasonFor(*result.failure, text), F};
+            stop_ = Stop<Field>{ReasonFor(*result.failure, text), F, item};
             return fail(*result.failure);
         }
+        const Read read{F, result.value, result.underflowed, item};
         if (!find(F))
-            read_[count_++] = {F, result.value, result.underflowed};
+            read_[count_++] = read;
+        else
+            more_.push_back(read);
         return result.value;
     }
 
@@ -206,12 +214,13 @@ public:
     void blameNegative(Verdict<Field>& verdict, std::initializer_list<NegativeShare> shares) const {
         if (failed())
             return;
-        for (std::size_t i = 0; i < count_; ++i) {
-            if (read_[i].value < 0) {
-                verdict.negative = Negative<Field>{NegativeCause::Typed, read_[i].field};
-                return;
-            }
-        }
+        const bool typed = anyRead([&verdict](const Read& read) {
+            if (read.value < 0)
+                verdict.negative = Negative<Field>{NegativeCause::Typed, read.field, 0, 0, false, read.item};
+            return read.value < 0;
+        });
+        if (typed)
+            return;
         for (const NegativeShare& share : shares) {
             if (share.share < 0) {
                 verdict.negative =
@@ -226,7 +235,19 @@ private:
         Field field{};
         double value = 0;
         bool underflowed = false;
+        std::size_t item = 0;
     };
+
+    // Shows `visit` every text read, each field's first in the order the fields were read, then
+    // the others, until it returns true; whether it did.
+    template <typename Visit>
+    bool anyRead(Visit visit) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (visit(read_[i]))
+                return true;
+        }
+        return std::any_of(more_.begin(), more_.end(), visit);
+    }
 
     static StopReason ReasonFor(CalcFailure failure, std::string_view text) {
         if (failure == CalcFailure::Overflow)
@@ -246,14 +267,15 @@ private:
     std::optional<Stop<Field>> culprit() const {
         std::optional<Stop<Field>> blamed;
         double furthest = -1;
-        for (std::size_t i = 0; i < count_; ++i) {
-            const double magnitude = std::fabs(read_[i].value);
+        anyRead([&](const Read& read) {
+            const double magnitude = std::fabs(read.value);
             if (magnitude > 0 && std::fabs(std::log10(magnitude)) > furthest) {
                 furthest = std::fabs(std::log10(magnitude));
-                blamed =
-                    Stop<Field>{magnitude >= 1 ? StopReason::TooLarge : StopReason::TooSmall, read_[i].field};
+                blamed = Stop<Field>{magnitude >= 1 ? StopReason::TooLarge : StopReason::TooSmall, read.field,
+                                     read.item};
             }
-        }
+            return false;
+        });
         return blamed;
     }
 
@@ -261,6 +283,7 @@ private:
     std::optional<Stop<Field>> stop_;
     std::array<Read, static_cast<std::size_t>(Field::Count)> read_{};
     std::size_t count_ = 0;
+    std::vector<Read> more_;  // the further texts of fields read more than once
 };
 
 }  // namespace tessaly

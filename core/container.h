@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,22 @@ bool VariableFrameSize(AudioCodec codec);
 //   "25" -> 25, "29.97" -> 29.97, "23.976" -> 23.976, "30000/1001" -> 29.97002997..., "25/1" -> 25
 std::optional<double> FrameRateFromText(std::string_view text, const Separators& separators);
 
+// Why a text is no frame rate.
+enum class FrameRateError {
+    NotANumber,   // "x", "", "25/"
+    NotPositive,  // "0", "-25", "0/1001"
+    TooLarge,     // "1e400", "1e308/1e-10"
+    TooSmall,     // "1e-400", "1/1e308"
+};
+
+struct FrameRateReading {
+    double rate = 0;
+    std::optional<FrameRateError> error;
+};
+
+// FrameRateFromText with the reason where there is no rate: "1e400" -> TooLarge.
+FrameRateReading ReadFrameRate(std::string_view text, const Separators& separators);
+
 // How the encoder will write the film. Without a container, no container bytes are counted.
 struct Encoding {
     std::optional<Container> container;
@@ -87,5 +104,23 @@ enum class AudioFrames { None, Codec, WavChunks };
 // Each step is checked in `s`; 0 without a container.
 double ContainerBytes(Arithmetic& s, const Encoding& encoding, double seconds, AudioFrames audio);
 double ContainerBytes(Container container, double seconds, double frameRate, AudioCodec codec);
+
+// The same for a file with one audio stream for each of `tracks`, in their order (the
+// encoding's own audio codec is not read): every stream has its bytes, its frames and their
+// sizes and timing, and every stream's frames fall into runs between the others'. A stream
+// that shares its frame rate with another, or is slower than one, has every frame a run of its
+// own: two tracks of one codec have the same time stamps, so their frames alternate. A stream
+// faster than all the others has a run for every gap between its frames that holds a frame of
+// another rate: with the other rates r1 < r2 < ... below its own r, that is
+// r1 + (1 - r1 / r) x r2 + (1 - r1 / r)(1 - r2 / r) x r3 + ... runs a second, as if their
+// phases were independent; its runs then have a mean length L, and change length
+// 2 x min(frac(L), 1 - frac(L)) times a run. With one track this is the rule above, to the bit.
+// 100 minutes in MP4 at 25 frames a second with MP3 and AC-3 (41.67 and 31.25 frames a second):
+// the video and the AC-3 have a run a frame (150000 and 187500), the MP3 25 + 0.4 x 31.25 = 37.5
+// runs a second (225000 of mean length 1.11, 50000 changes):
+//   (Mp4, 6000, 25, {Mp3, Ac3}) -> 807 + 2 x 499 + 12.02 x 150000 + (0 + 8) x (250000 + 187500)
+//                                  + 4 x 562500 + 12 x 50000 = 8154805
+double ContainerBytes(Arithmetic& s, const Encoding& encoding, double seconds,
+                      std::span<const AudioCodec> tracks);
 
 }  // namespace tessaly

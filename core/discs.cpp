@@ -62,6 +62,15 @@ std::optional<Disc> DiscNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string DiscMegabytesText(const DiscPreset& preset, std::string_view decimal) {
+    // A sector is 1/512 MB, so the ten-thousandths are whole in integers.
+    const std::int64_t tenThousandths = preset.fileSectors() * 10000 / 512;
+    std::string fraction = std::to_string(10000 + tenThousandths % 10000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return std::to_string(tenThousandths / 10000) + (fraction.empty() ? "" : std::string(decimal) + fraction);
+}
+
 std::string DiscArithmetic(const DiscPreset& preset) {
     const bool udf = preset.udfSectors >= preset.isoSectors;
     return std::to_string(preset.sectors) + " sectors (" + std::string(preset.format) + ") - " +

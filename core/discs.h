@@ -48,6 +48,12 @@ const DiscPreset& PresetOf(Disc disc);
 // The disc a name or alias stands for, in any case: "DVD", "dvd-dl", "Cd" -> cd700; else none.
 std::optional<Disc> DiscNamed(std::string_view name);
 
+// What one file may take on the disc in MB with at most four decimals, rounded down so that a
+// file of that size still fits, for a field the window reads as MB; `decimal` separates them:
+//   dvd -> "4481.3261" (of 4481.326171875), cd650 -> "649.0449", bd50 -> "47728.0625",
+//   (cd, ",") -> "701,7617"
+std::string DiscMegabytesText(const DiscPreset& preset, std::string_view decimal = ".");
+
 // How the preset is worked out, for a help text:
 //   dvd -> "2295104 sectors (DVD+R) - 665 for UDF = 2294439 x 2048 = 4699011072 bytes"
 std::string DiscArithmetic(const DiscPreset& preset);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace tessaly {
@@ -40,6 +41,18 @@ constexpr double BitsIn(RateUnit unit) {
 
 // A rate in the window's kbit/s, in bits a second: 827 -> 846848.
 constexpr double KbitToBits(double kbit) { return kbit * BitsIn(RateUnit::Kbit1024); }
+
+// The figure a rate given in `unit` more likely stands for, in that same unit, where it only
+// makes sense in the other: in bits a second, a rate under 1000 reads as kbit/s ("128" is
+// most likely 128000); in the window's kbit/s, one over 100000 reads as bits a second
+// ("128000" is most likely 125). None where the rate is plausible as it stands, or not positive.
+constexpr std::optional<double> LikelyMeant(double rate, RateUnit unit) {
+    if (unit == RateUnit::Bit && rate > 0 && rate < 1000)
+        return rate * 1000;
+    if (unit != RateUnit::Bit && rate > 100000)
+        return rate / BitsIn(unit);
+    return std::nullopt;
+}
 
 // How much smaller, in per cent, a file comes out when an encoder that reads k as 1000 is given
 // the window's kbit/s: 100 x (1 - 1000 / 1024) = 2.34375.

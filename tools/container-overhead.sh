@@ -18,7 +18,10 @@
 # into either never has those bytes. Prints one CSV line a file. SOURCE=matroska encodes the
 # audio from PCM stored in Matroska instead, whose time stamps in whole milliseconds make the
 # audio frames' durations alternate: what tools/mp4-timing.sh measures, and what MP4's table
-# leaves room for (these files are the worst case, not for the fit).
+# leaves room for (these files are the worst case, not for the fit). TRACKS, when set, muxes
+# files with several audio tracks instead of one, each set the names of AUDIOS joined by "+"
+# (";" between sets: TRACKS="mp3+ac3;aac+aac"); their codec, bit rate and packet columns then
+# hold every track's, joined by "+" too. Those files check the table, they are not fitted.
 set -euo pipefail
 work=${1:-$(mktemp -d)}
 mkdir -p "$work"
@@ -38,11 +41,26 @@ clips=(
 audios=("libmp3lame:128000:mp3" "libmp3lame:192000:mp3" "aac:128000:aac" "ac3:192000:ac3")
 [[ -z ${CLIPS:-} ]] || IFS=';' read -r -a clips <<<"$CLIPS"
 [[ -z ${AUDIOS:-} ]] || IFS=';' read -r -a audios <<<"$AUDIOS"
+tracks=()
+[[ -z ${TRACKS:-} ]] || IFS=';' read -r -a tracks <<<"$TRACKS"
 
 # packets payload: the number of packets and the sum of their sizes in stream $2 of file $1.
 packets() {
     ffprobe -v error -select_streams "$2" -show_entries packet=size -of csv=p=0 "$1" |
         awk '{n++; s+=$1} END {printf "%d %d", n, s}'
+}
+
+joined() {
+    local IFS=+
+    echo "$*"
+}
+# index_of NAME: the first entry of AUDIOS of that name, or an index as it is.
+index_of() {
+    local i
+    for ((i = 0; i < ${#audios[@]}; i++)); do
+        [[ ${audios[i]##*:} != "$1" ]] || { echo "$i"; return; }
+    done
+    echo "$1"
 }
 
 echo "container,fps,codec,audio_bit_s,seconds,video_packets,audio_packets,file_bytes,payload_bytes,overhead_bytes"
@@ -62,6 +80,7 @@ for clip in "${clips[@]}"; do
         bytes=$(stat -c %s "$video.$container")
         echo "$container,$fps,none,0,$seconds,$vn,0,$bytes,$vs,$((bytes - vs))"
     done
+    sounds=()
     for audio in "${audios[@]}"; do
         IFS=: read -r encoder bit_s name <<<"$audio"
         noise="anoisesrc=d=$seconds:c=pink:r=48000:a=0.2"
@@ -74,13 +93,31 @@ for clip in "${clips[@]}"; do
             sound="a_${name}_${bit_s}_$seconds.mp4"  # whole samples: exact frame times
             [[ -s $sound ]] || "${ff[@]}" -f lavfi -i "$noise" -ac 2 -c:a "$encoder" -b:a "$bit_s" "$sound"
         fi
+        sounds+=("$sound")
+    done
+    # Each set as the indices of its tracks in AUDIOS; one track each without TRACKS.
+    sets=()
+    for ((i = 0; i < ${#audios[@]}; i++)); do sets+=("$i"); done
+    ((${#tracks[@]} == 0)) || sets=("${tracks[@]}")
+    for set in "${sets[@]}"; do
+        IFS=+ read -r -a names <<<"$set"
+        inputs=() maps=() rates=() codecs=()
+        for ((k = 0; k < ${#names[@]}; k++)); do
+            i=$(index_of "${names[k]}")
+            IFS=: read -r _ bit_s name <<<"${audios[i]}"
+            inputs+=(-i "${sounds[i]}") maps+=(-map "$((k + 1)):a") rates+=("$bit_s") codecs+=("$name")
+        done
         for container in avi mkv mp4; do
             out="f.$container"
-            "${ff[@]}" -i "$video.$container" -i "$sound" -map 0:v -map 1:a -c copy "$out"
+            "${ff[@]}" -i "$video.$container" "${inputs[@]}" -map 0:v "${maps[@]}" -c copy "$out"
             read -r vn vs <<<"$(packets "$out" v:0)"
-            read -r an as <<<"$(packets "$out" a:0)"
+            counts=() payload=$vs
+            for ((k = 0; k < ${#names[@]}; k++)); do
+                read -r an as <<<"$(packets "$out" "a:$k")"
+                counts+=("$an") payload=$((payload + as))
+            done
             bytes=$(stat -c %s "$out")
-            echo "$container,$fps,$name,$bit_s,$seconds,$vn,$an,$bytes,$((vs + as)),$((bytes - vs - as))"
+            echo "$container,$fps,$(joined "${codecs[@]}"),$(joined "${rates[@]}"),$seconds,$vn,$(joined "${counts[@]}"),$bytes,$payload,$((bytes - payload))"
         done
     done
 done

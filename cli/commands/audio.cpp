@@ -59,10 +59,10 @@ Report Run(const Arguments& args) {
 }
 
 constexpr HelpEntry kEntries[] = {
-    {"length", "MIN", "the film's length in minutes"},
+    {"length", "LENGTH", "the film's length (below)"},
     kLengthOfEntry,
-    {"avi-size", "MB", "the real size of the encoded AVI in MB"},
-    {"size", "MB", "the desired size of the finished file in MB"},
+    {"avi-size", "SIZE", "the real size of the encoded AVI (below)"},
+    {"size", "SIZE", "the desired size of the finished file (below)"},
     {"wav", "48", "the AVI holds WAV audio sampled at 48 kHz (the default)"},
     {"wav", "44.1", "the AVI holds WAV audio sampled at 44.1 kHz"},
     {"no-wav", "", "the AVI holds no WAV audio"},
@@ -81,7 +81,7 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     3,
     "audio",
-    "(--length MIN | --length-of FILE...) --avi-size MB --size MB [--wav 48 | --wav 44.1 | --no-wav] "
+    "(--length LENGTH | --length-of FILE...) --avi-size SIZE --size SIZE [--wav 48 | --wav 44.1 | --no-wav] "
     "[ENCODING] [--value | --json]",
     "The audio bitrate still affordable once the encoded AVI exists, and the largest standard\n"
     "bitrate that does not exceed it. With --container or --bps the sizes are taken exactly\n"

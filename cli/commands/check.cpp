@@ -151,7 +151,7 @@ Report Run(const Arguments& args) {
 
 constexpr HelpEntry kEntries[] = {
     {"", "FILE", "the encoded file; every packet is counted"},
-    {"size", "MB", "the size it was made for: MB, a number with its unit, or a disc"},
+    {"size", "SIZE", "the size it was made for (below)"},
     {"json", "",
      "print one JSON object: file, seconds, file_bytes, file_mb,\n"
      "desired_bytes, desired_mb, over_bytes (negative when under),\n"
@@ -164,7 +164,7 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     6,
     "check",
-    "FILE --size MB [--json]",
+    "FILE --size SIZE [--json]",
     "An encoded file against the size it was made for: its real size in bytes, MB and per cent\n"
     "of the desired one, its container's own bytes (the file less its packets) against the\n"
     "container model's, each stream's payload, and the video rate that makes a second encode\n"

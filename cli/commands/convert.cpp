@@ -21,7 +21,20 @@ DataUnit UnitNamed(std::string_view name) {
                      "\" (see 'tessaly-bitrate-calc convert --help')");
 }
 
+// "4.7GB", an amount glued to a unit, is a usage error that shows the two words apart.
+void GluedUnit(std::string_view word) {
+    for (std::size_t cut = 1; cut < word.size(); ++cut) {
+        const std::string_view unit = word.substr(cut);
+        if (DataUnitNamed(unit) && FieldToNumber(word.substr(0, cut), kSeparators).ok())
+            throw UsageError("missing UNIT: \"" + std::string(word) +
+                             "\" is an amount and its unit in one word; give them apart: " +
+                             std::string(word.substr(0, cut)) + " " + std::string(unit));
+    }
+}
+
 Report Run(const Arguments& args) {
+    if (args.positionals.size() == 1)
+        GluedUnit(args.positionals[0]);
     if (args.positionals.size() < 2)
         throw UsageError(args.positionals.empty() ? "missing VALUE and UNIT" : "missing UNIT");
     if (args.positionals.size() > 2)
@@ -43,7 +56,7 @@ Report Run(const Arguments& args) {
             continue;
         const double value = conversion.values[PositionOf(unit)];
         const std::string_view word = NamesOf(unit).word;
-        report.results.push_back({"", NumberToText(value), word, word, value});
+        report.results.push_back({"", NumberToText(value), word, std::string(word), value});
     }
     return report;  // a negative amount converts like any other: nothing to warn about
 }

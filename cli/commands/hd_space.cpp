@@ -15,15 +15,9 @@ namespace {
 
 using F = HdSpaceField;
 
-Report Run(const Arguments& args) {
-    args.exclusive("wav", "audio");
-    std::optional<WavRate> wav = ReadWav(args);
-    std::vector inputs{LengthOption(args, F::Length, "length"), Option(args, F::VideoBitrate, "video")};
-    if (args.has("audio")) {
-        wav.reset();
-        inputs.push_back(Option(args, F::OtherBitrate, "audio"));
-    }
-    const Exact exact = ReadExact(args, true);
+// The window's rule, or the exact one with --container or --bps.
+Report RunWithRule(const Arguments& args, const Exact& exact, std::optional<WavRate> wav,
+                   std::span<const Input<F>> inputs) {
     if (exact.on) {
         const FittedSpaceOutcome fitted = CalcFittedHdSpace(
             inputs[0].text, inputs[1].text, wav, args.get("audio"), exact.unit, exact.encoding, kSeparators);
@@ -45,8 +39,25 @@ Report Run(const Arguments& args) {
     return report;
 }
 
+Report Run(const Arguments& args) {
+    args.exclusive("wav", "audio");
+    std::optional<WavRate> wav = ReadWav(args);
+    std::vector inputs{LengthOption(args, F::Length, "length"), Option(args, F::VideoBitrate, "video")};
+    if (args.has("audio")) {
+        wav.reset();
+        inputs.push_back(Option(args, F::OtherBitrate, "audio"));
+    }
+    const Exact exact = ReadExact(args, true);
+    Report report = RunWithRule(args, exact, wav, inputs);
+    for (const Input<F>& rate : std::span(inputs).subspan(1)) {
+        if (const std::string mixed = UnitMixWarning(exact, rate.name, rate.typed); !mixed.empty())
+            report.warnings.push_back(mixed);
+    }
+    return report;
+}
+
 constexpr HelpEntry kEntries[] = {
-    {"length", "MIN", "the film's length in minutes"},
+    {"length", "LENGTH", "the film's length (below)"},
     kLengthOfEntry,
     {"video", "RATE", "the video bitrate in kbit/s, or in bit/s with --bps"},
     {"wav", "48", "WAV audio sampled at 48 kHz (the default)"},
@@ -63,7 +74,7 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     2,
     "hd-space",
-    "(--length MIN | --length-of FILE...) --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] "
+    "(--length LENGTH | --length-of FILE...) --video RATE [--wav 48 | --wav 44.1 | --audio RATE] [ENCODING] "
     "[--value | --json]",
     "The disk space that the intermediate AVI takes, with uncompressed WAV audio or audio of\n"
     "a given bitrate. With --container or --bps it is worked exactly and rounded up.",

@@ -5,6 +5,8 @@
 #include <array>
 
 #include "cli/encoding.h"
+#include "cli/ffmpeg_recipe.h"
+#include "cli/film_answer.h"
 #include "cli/films.h"
 #include "cli/wording.h"
 #include "core/video_bitrate.h"
@@ -15,35 +17,12 @@ namespace {
 
 using F = VideoBitrateField;
 
-Report RunFitted(const Exact& exact, std::span<const Input<F>> inputs) {
-    const FittedVideoOutcome outcome = CalcFittedVideoBitrate(inputs[0].text, inputs[1].text, inputs[2].text,
-                                                              exact.unit, exact.encoding, kSeparators);
-    Check<F>(outcome, inputs);
-
-    Report report;
-    report.results = {
-        {"video bitrate", NumberToText(outcome.videoBitrate), exact.unitName,
-         exact.key("video_bitrate_kbit_s", "video_bitrate_bit_s", true), outcome.videoBitrate},
-        {"", "", "", exact.key("video_bitrate_kbit_s", "video_bitrate_bit_s", false),
-         exact.bits() ? outcome.videoKbit : outcome.videoBits, true},
-        {"total audio data", ApproximateText(outcome.audioMB, 2), kMegabytes, "audio_data_mb",
-         outcome.audioMB},
-    };
-    if (exact.encoding.container)
-        report.results.push_back({"container data", ApproximateText(outcome.containerMB, 2), kMegabytes,
-                                  "container_data_mb", outcome.containerMB});
-    report.results.push_back({"total video data", ApproximateText(outcome.videoMB, 2), kMegabytes,
-                              "video_data_mb", outcome.videoMB});
-    report.verdict = Verdict<F>(outcome, inputs);
-    return report;
-}
-
 Report Run(const Arguments& args) {
     const Exact exact = ReadExact(args, false);
+    if (exact.on || AsksForFilm(args))
+        return FilmReport(args, exact);
     const std::array inputs{LengthOption(args, F::Length, "length"), Option(args, F::AudioBitrate, "audio"),
                             SizeOption(args, F::Size, "size")};
-    if (exact.on)
-        return RunFitted(exact, inputs);
     const VideoBitrateOutcome outcome =
         CalcVideoBitrate(inputs[0].text, inputs[1].text, inputs[2].text, kSeparators);
     Check<F>(outcome, inputs);
@@ -58,21 +37,53 @@ Report Run(const Arguments& args) {
         {"total video data", outcome.texts->videoData, kMegabytes, "video_data_mb", w.videoData},
     };
     report.verdict = Verdict<F>(outcome, inputs);
+    if (const std::string mixed = UnitMixWarning(exact, inputs[1].name, inputs[1].typed); !mixed.empty())
+        report.warnings.push_back(mixed);
     return report;
 }
 
 constexpr HelpEntry kEntries[] = {
-    {"length", "MIN", "the film's length in minutes"},
+    {"length", "LENGTH", "the film's length (below)"},
     kLengthOfEntry,
-    {"audio", "RATE", "the audio bitrate in kbit/s (1 kbit = 1024 bits), or in bit/s with --bps"},
-    {"size", "MB", "the desired file size in MB (1 MB = 1048576 bytes)"},
+    {"audio", "RATE[:CODEC]",
+     "an audio track's bitrate in kbit/s (1 kbit = 1024 bits), or in bit/s\n"
+     "with --bps, and with --container its codec, mp3, aac or ac3; once\n"
+     "for each track",
+     nullptr, true},
+    {"size", "SIZE", "the desired file size (below; 1 MB = 1048576 bytes)"},
+    {"extra", "SIZE",
+     "data muxed in beside the tracks (subtitles, chapters), taken from\n"
+     "the size as it is; once for each",
+     nullptr, true},
+    {"margin", "MARGIN",
+     "aim this much under the desired size, as per cent of it (2, 2%)\n"
+     "or an amount with its unit (200KiB): an encoder lands near its\n"
+     "target, not on it"},
     {"container", "avi|mkv|mp4",
      "leave room for the file's own bytes: headers, index and a cost\n"
-     "for every video and audio frame"},
-    {"fps", "RATE", "video frames a second with --container (25, 23.976, 29.97, ...)", DefaultFrameRateText},
-    {"audio-codec", "mp3|aac|ac3", "audio frames of this codec at 48 kHz with --container",
+     "for every video and audio frame of every stream; mp4 also leaves\n"
+     "8 bytes of timing for every audio frame, which audio from a source\n"
+     "with time stamps in whole milliseconds (PCM in Matroska) takes"},
+    {"fps", "RATE", "video frames a second with --container (25, 23.976, 30000/1001, ...)",
+     DefaultFrameRateText},
+    {"audio-codec", "mp3|aac|ac3", "the codec of a track that names none, at 48 kHz with --container",
      DefaultAudioCodecText},
     {"bps", "", "rates in bits a second, as encoders read them (ffmpeg -b:v, -b:a)"},
+    {"ffmpeg", "INPUT OUTPUT",
+     "print the two ffmpeg passes that encode INPUT into OUTPUT at the\n"
+     "answer, instead of the figures; needs --container, and every rate\n"
+     "is in bits a second; track N comes from INPUT's audio stream N,\n"
+     "resampled to 48 kHz; the pass log goes beside OUTPUT; the paths\n"
+#ifdef _WIN32
+     "are quoted for cmd.exe"},
+#else
+     "are quoted for sh"},
+#endif
+    {"encoder", "x264|x265", "the video encoder of --ffmpeg, two-pass", DefaultEncoderText},
+    {"preset", "PRESET",
+     "the encoder's speed preset for --ffmpeg: ultrafast, superfast,\n"
+     "veryfast, faster, fast, medium, slow, slower, veryslow or\n"
+     "placebo; the encoder's own (medium) unless given"},
     {"value", "", "print only the video bitrate"},
     {"json", "", "print the results as one JSON object"},
 };
@@ -80,10 +91,13 @@ constexpr HelpEntry kEntries[] = {
 const bool kRegistered = Register({
     1,
     "video",
-    "(--length MIN | --length-of FILE...) --audio RATE --size MB [ENCODING] [--value | --json]",
+    "(--length LENGTH | --length-of FILE...) --audio RATE[:CODEC]... --size SIZE [--extra SIZE]... "
+    "[--margin MARGIN] [ENCODING] [--ffmpeg INPUT OUTPUT [--encoder x264|x265] [--preset PRESET] | --value | "
+    "--json]",
     "The average video bitrate that makes a film fill a file of the desired size.\n"
-    "With --container or --bps the audio is not rounded to whole MB, and the answer is\n"
-    "rounded down, so that the file stays under the desired size.",
+    "With --container, --bps, several tracks, extras, a margin or --ffmpeg the audio is not\n"
+    "rounded to whole MB, and the answer is rounded down, so that the file stays under the\n"
+    "desired size (or the size a margin aims at).",
     "the video bitrate that makes a film fill a file of the desired size",
     kEntries,
     false,

@@ -67,6 +67,65 @@ row 0 "video --help" "usage: tessaly-bitrate-calc video ..." ""
 row 0 "--version" "tessaly-bitrate-calc ..." ""
 row 0 "-h" "usage: tessaly-bitrate-calc video ..." ""
 
+# Lengths, sizes, discs, tracks, extras and margins as people write them. Each row gives the
+# same film twice, as written and in minutes and MB (a disc as its MB, an extra in MB, a margin
+# as the size it aims at), and both must print the row's video bitrate.
+#   same "AS WRITTEN" "IN MINUTES AND MB" ANSWER, each run as video ... --value
+same() {
+    local form out
+    for form in "$1" "$2"; do
+        out=$("${program[@]}" video $form --value 2>/dev/null)
+        out=${out//$'\r'/}
+        if [[ $out != "$3" ]]; then
+            printf 'FAIL: video %s --value\n  printed: %s\n  want:    %s\n' "$form" "$out" "$3"
+            failures=$((failures + 1))
+        fi
+    done
+}
+mkv="--container mkv --bps" mp4="--container mp4 --bps"
+same "--length 1:40:00 --audio 128000 --size cd $mkv" "--length 100 --audio 128000 --size 701.76171875 $mkv" 849337
+same "--length 5530s --audio 192:ac3 --size dvd --container mp4 --fps 30000/1001" \
+    "--length 92.16666666666667 --audio 192 --audio-codec ac3 --size 4481.326171875 --container mp4 --fps 29.97002997002997" 6439
+same "--length 92:10 --audio 128000 --audio 192000:ac3 --size bd $mkv" \
+    "--length 92.16666666666667 --audio 128000 --audio 192000:ac3 --size 23863.51953125 $mkv" 35873672
+same "--length 100min --audio 128000:aac --audio 128000:aac --audio 192000:ac3 --size dvd-dl $mp4" \
+    "--length 100 --audio 128000:aac --audio 128000:aac --audio 192000:ac3 --size 8146.353515625 $mp4" 10923220
+same "--length 0:45 --audio 96000:aac --size 10000000B --fps 24000/1001 $mp4" \
+    "--length 0.75 --audio 96000:aac --size 9.5367431640625 --fps 23.976023976023978 $mp4" 1672998
+same "--length 100 --audio 128000 --size 700MiB --extra 300KiB --extra 1000000B $mkv" \
+    "--length 100 --audio 128000 --size 700 --extra 0.29296875 --extra 0.95367431640625 $mkv" 845131
+same "--length 100 --audio 128000 --size 700 --margin 2% $mkv" "--length 100 --audio 128000 --size 686 $mkv" 827300
+same "--length 1:40:00 --audio 128000 --size cd650 --margin 200KiB $mp4" \
+    "--length 100 --audio 128000 --size 648.849609375 $mp4" 770885
+same "--length 0.05h --audio 128000:aac --audio 96000:aac --size 10 --margin 1 $mp4" \
+    "--length 3 --audio 128000:aac --audio 96000:aac --size 9.9 $mp4" 222089
+same "--length 2:15:00 --audio 192000:ac3 --audio 128000 --size bd50 --extra 2MiB --margin 0.5% $mkv --fps 24000/1001" \
+    "--length 135 --audio 192000:ac3 --audio 128000 --size 47489.4221875 --extra 2 $mkv --fps 23.976023976023978" 48853936
+
+# Every share of a film of several tracks and extras, and the size a margin aims at.
+row 0 "video --length 100 --audio 128000 --audio 192000:ac3 --size 700 --extra 1 --extra 300KiB --margin 2% $mkv" \
+    "video bitrate: 631737 bit/s${nl}aimed size: 686 MB${nl}audio track 1 data: 91.55… MB${nl}audio track 2 data: 137.33… MB${nl}total audio data: 228.88… MB${nl}extra 1 data: 1 MB${nl}extra 2 data: 0.29… MB${nl}total extra data: 1.29… MB${nl}container data: 3.97… MB${nl}total video data: 451.85… MB" ""
+row 1 "video --length 100 --audio 800 --audio 800 --size 700 --extra 10 --margin 5% --value" "" \
+    "warning: the audio and the extras need more than the size aimed at, so the video's share is negative"
+row 1 "video --length 100 --audio 128 --extra 1 --extra -3 --size 700 --value" "" \
+    "warning: --extra is negative, so the results are not those of a real film"
+row 1 "video --length 100 --audio 128 --audio x --size 700" "" '--audio: not a number: "x"'
+row 1 "video --length 100 --audio 128 --size 700 --extra 1 --extra 5,5" "" '--extra: not a number: "5,5"'
+
+# The two passes of ffmpeg, written for the platform's shell and null device.
+passes="video --length 1 --audio 128000 --audio 192000:ac3 --size 10 --container mp4 --ffmpeg it's.vob -out.mp4"
+if [[ ${program[-1]} == *.exe ]]; then
+    row 0 "$passes" "ffmpeg -nostdin -i \"it's.vob\" -map 0:v:0 -c:v libx264 -b:v 1066990 -pass 1 -passlogfile \"-out.mp4.passlog\" -an -f null NUL${nl}ffmpeg -nostdin -i \"it's.vob\" -map 0:v:0 -map 0:a:0 -map 0:a:1 -c:v libx264 -b:v 1066990 -pass 2 -passlogfile \"-out.mp4.passlog\" -c:a:0 libmp3lame -b:a:0 128000 -c:a:1 ac3 -b:a:1 192000 -ar 48000 -f mp4 \"file:-out.mp4\"" ""
+    row 2 "video --length 1 --audio 128000 --size 10 --container mkv --ffmpeg 100%.vob out.mkv" "" \
+        '--ffmpeg: cmd.exe cannot take a path with " or % as it is; rename it'
+else
+    row 0 "$passes" "ffmpeg -nostdin -i 'it'\\''s.vob' -map 0:v:0 -c:v libx264 -b:v 1066990 -pass 1 -passlogfile '-out.mp4.passlog' -an -f null /dev/null${nl}ffmpeg -nostdin -i 'it'\\''s.vob' -map 0:v:0 -map 0:a:0 -map 0:a:1 -c:v libx264 -b:v 1066990 -pass 2 -passlogfile '-out.mp4.passlog' -c:a:0 libmp3lame -b:a:0 128000 -c:a:1 ac3 -b:a:1 192000 -ar 48000 -f mp4 'file:-out.mp4'" ""
+    row 0 "video --length 1 --audio 96000:aac --size 10 --container mkv --ffmpeg in.mkv part:1.mkv --encoder x265 --preset veryfast" \
+        "ffmpeg -nostdin -i 'in.mkv' -map 0:v:0 -c:v libx265 -preset veryfast -b:v 1297915 -x265-params 'pass=1:stats=part\\:1.mkv.passlog:info=0' -an -f null /dev/null${nl}ffmpeg -nostdin -i 'in.mkv' -map 0:v:0 -map 0:a:0 -c:v libx265 -preset veryfast -b:v 1297915 -x265-params 'pass=2:stats=part\\:1.mkv.passlog:info=0' -c:a:0 aac -b:a:0 96000 -ar 48000 -f matroska 'file:part:1.mkv'" ""
+fi
+row 1 "video --length 1 --audio 128000 --size 0.5 --container mkv --ffmpeg in.vob out.mkv" "" \
+    "warning: the audio and the container's own bytes need more than the desired size, so the video's share is negative"
+
 # Impossible answers, from a negative share or a value typed negative: never a rate for a
 # script. --value prints nothing, the figures and --json carry the verdict, and the status is 1.
 row 1 "video --length 100 --audio 128 --size 50 --value" "" \
@@ -86,6 +145,14 @@ row 1 "hd-space --length 100 --video=-827 --json" '{"space_required_mb":493,"ver
 row 1 "video --length 100 --audio 128 --size -50 --value" "" \
     "warning: --size is negative, so the results are not those of a real film"
 
+# A rate that makes sense only in the other unit: the answer stands, with the likely meaning.
+row 0 "video --length 100 --audio 128 --size 700 --bps --value" "978542" \
+    "warning: --audio: 128: did you mean 128000? With --bps rates are in bits a second"
+row 1 "video --length 100 --audio 128000 --size 700 --value" "" \
+    "warning: --audio: 128000: did you mean 125? Without --bps rates are in kbit/s of 1024 bits; give --bps for bits a second${nl}tessaly-bitrate-calc: warning: the audio alone needs more than the desired size, so the video's share is negative"
+row 0 "hd-space --length 100 --video 827000 --audio 128 --value" "605807" \
+    "warning: --video: 827000: did you mean 807? Without --bps rates are in kbit/s of 1024 bits; give --bps for bits a second"
+
 # Values without a result: one line naming the option, nothing on stdout, status 1.
 row 1 "video --length 1O0 --audio 128 --size 700" "" '--length: not a number: "1O0"'
 row 1 "video --length 100 --audio 128 --size 1e999" "" '--size: too large: "1e999"'
@@ -98,6 +165,7 @@ row 1 "hd-space --length 1e307 --video 827" "" '--length: too large: "1e307"'
 row 1 "hd-space --length 100 --video 827 --audio x" "" '--audio: not a number: "x"'
 row 1 "convert 1E300 GB" "" 'value: too large: "1E300"'
 row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 0" "" '--fps: not a positive number: "0"'
+row 1 "video --length 100 --audio 128000 --size 700 --container avi --fps 1e400" "" '--fps: too large: "1e400"'
 row 1 "video --length 100 --audio x --size 700 --container avi" "" '--audio: not a number: "x"'
 
 # Usage errors: the message, then the usage, status 2.
@@ -119,7 +187,22 @@ row 2 "video --length 100 --audio 128 --size 700 --container mkv --audio-codec o
 row 2 "video --length 100 --audio 128 --size 700 --fps 30" "" "--fps counts frames only with --container"
 row 2 "hd-space --length 100 --video 827 --container mkv" "" '--container takes avi, not "mkv"'
 row 2 "convert" "" "missing VALUE and UNIT"
+row 2 "convert 4.7GB" "" 'missing UNIT: "4.7GB" is an amount and its unit in one word; give them apart: 4.7 GB'
+row 2 "video --length 100 --audio 128 --size 700 -x" "" "unknown option -x"
 row 2 "convert 1 mb" "" "unknown unit \"mb\" (see 'tessaly-bitrate-calc convert --help')"
+row 2 "video --length 100 --audio 128 --size dvd9" "" \
+    '--size: "dvd9": no disc of that name; the discs are cd650, cd700 or cd, dvd, dvd-dl, bd25 or bd, bd50'
+row 2 "video --length 100 --audio 128 --size 700 --extra 5XB" "" \
+    '--extra: "5XB": unknown unit; give MB (700), a number with a unit (10000000B, 700MiB, 4.7GiB) or a disc (cd, dvd, bd; see --help)'
+row 2 "video --length 100 --audio 128 --audio 128:opus --size 700 --container mp4" "" \
+    '--audio "128:opus": the codec after the rate is mp3, aac or ac3'
+row 2 "video --length 100 --audio 128 --size 700 --margin 100%" "" '--margin "100%": 100 % or more leaves nothing to aim at'
+row 2 "video --length 100 --audio 128 --size 700 --margin 700MB" "" \
+    '--margin "700MB": as large as the desired size or larger, it leaves nothing to aim at'
+row 2 "video --length 100 --audio 128 --size 700 --container mkv --ffmpeg in.vob" "" \
+    "--ffmpeg takes two paths: INPUT, the film, and OUTPUT, the file to make"
+row 2 "video --length 100 --audio 128 --size 10 --container mkv --ffmpeg in.vob out.mkv --encoder vp9" "" \
+    '--encoder takes x264 or x265, not "vp9"'
 row 0 "convert 1 megabyte --to kbit" "8192" ""
 
 # Films: what needs no film made for it (tests/encoder/films_test.sh reads real ones).
@@ -127,7 +210,7 @@ row 1 "probe /nonexistent/film.mkv" "" "/nonexistent/film.mkv: no such file"
 row 1 "hd-space --length-of /nonexistent.vob --video 827" "" "/nonexistent.vob: no such file"
 row 1 "check /nonexistent.mkv --size 700" "" "/nonexistent.mkv: no such file"
 row 1 "check film.mkv --size 0" "" '--size: must be above 0: "0"'
-row 1 "check film.mkv --size x" "" '--size: not a number: "x"'
+row 1 "check film.mkv --size 1O0" "" '--size: not a number: "1O0"'
 row 2 "probe" "" "missing FILE"
 row 2 "probe film.mkv --value" "" "unknown option --value"
 row 2 "video --audio 128 --size 700" "" "missing option --length or --length-of"

@@ -29,13 +29,15 @@ row() {
 
 row "tessaly-bitrate-calc " "video hd-space audio convert probe check --help --version"
 row "tessaly-bitrate-calc video --length 100 --" \
-    "--length-of --audio --size --container --fps --audio-codec --bps --value --json --help"
+    "--length-of --audio --size --extra --margin --container --fps --audio-codec --bps --ffmpeg --encoder --preset --value --json --help"
+row "tessaly-bitrate-calc video --size d" "dvd dvd-dl"
+row "tessaly-bitrate-calc video --encoder " "x264 x265"
 row "tessaly-bitrate-calc video --container " "avi mkv mp4"
 row "tessaly-bitrate-calc hd-space --container " "avi"
 row "tessaly-bitrate-calc audio --audio-codec a" "aac ac3"
 row "tessaly-bitrate-calc audio --length=100 --no" "--no-wav"
 row "tessaly-bitrate-calc hd-space --wav " "48 44.1"
-row "tessaly-bitrate-calc video --size " ""
+row "tessaly-bitrate-calc video --size " "cd650 cd700 cd dvd dvd-dl bd25 bd bd50"
 row "tessaly-bitrate-calc convert " ""
 row "tessaly-bitrate-calc convert 700 M" "Mbit MB MiB"
 row "tessaly-bitrate-calc convert --to kB 700 gi" "gigabits gigabit gigabytes gigabyte"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/container.h"
-#include "core/video_bitrate.h"
 #include "core/data_size.h"
 #include "core/film_length.h"
+#include "core/video_bitrate.h"
 
 namespace tessaly {
 namespace {

@@ -10,7 +10,8 @@
 # its audio's time stamps are whole milliseconds, so MP4 stores a duration for every audio
 # frame. Then tessaly-bitrate-calc check must say whether each file of the first clip fits, and
 # a second encode at the rate it gives for a size 5 % smaller must land within the same bounds of
-# that. About 110 seconds of CPU in all.
+# that. Last, --ffmpeg's passes, run as printed by sh on two PCM tracks into a folder named with
+# a blank and a quote, x264 and x265, must land so of the size they aim at. About 150 s of CPU.
 #   fits_test.sh PROGRAM
 # Without ffmpeg, or without its libx264 and libmp3lame encoders, the test is skipped (77),
 # unless TESSALY_REQUIRE_ENCODER=1, where that is a failure.
@@ -22,6 +23,13 @@ low=-1.0 high=0.25
 # between clips) to try others by hand.
 clips=("1 6 25 25 mp3 128000" "2 25 30000/1001 29.97 mp3 128000" "0.5 2 25 25 mp3 128000 matroska")
 [[ -z ${TESSALY_FITS_CLIPS:-} ]] || IFS=';' read -r -a clips <<<"$TESSALY_FITS_CLIPS"
+# The passes: the film's minutes, the video's frame rate as ffmpeg takes it and as the command
+# does, the output's name, then after "|" the command's options but for --length, --fps and
+# --ffmpeg, a margin among them, and after another "|" the encoder's. TESSALY_FITS_PASSES
+# replaces them (";" between runs); its clips have two tracks.
+passes=("0.5 25 25 film.mkv | --audio 128000 --audio 192000:ac3 --size 3 --margin 0 --container mkv | --preset veryfast"
+    "0.5 25 25 film.mp4 | --audio 128000:aac --audio 128000 --size 3 --margin 1% --container mp4 | --encoder x265 --preset ultrafast")
+[[ -z ${TESSALY_FITS_PASSES:-} ]] || IFS=';' read -r -a passes <<<"$TESSALY_FITS_PASSES"
 declare -A encoder_of=([mp3]=libmp3lame [aac]=aac [ac3]=ac3)
 
 missing() {
@@ -34,7 +42,7 @@ missing() {
 }
 command -v ffmpeg >/dev/null || missing "no ffmpeg"
 encoders=$(ffmpeg -hide_banner -encoders 2>/dev/null)
-for encoder in libx264 libmp3lame; do
+for encoder in libx264 libx265 libmp3lame; do
     grep -qw "$encoder" <<<"$encoders" || missing "ffmpeg has no $encoder encoder"
 done
 
@@ -120,6 +128,43 @@ for clip in "${clips[@]}"; do
         rm -f "$out"
     done
     rm -f "$work/stored.mkv"
+done
+# Each line of --ffmpeg's passes as a user's shell runs it, then the file against the size that
+# the same options without --ffmpeg aim at.
+folder="$work/it's a clip"
+mkdir -p "$folder"
+for run in "${passes[@]}"; do
+    IFS='|' read -r clip figures encoder <<<"$run"
+    read -r minutes rate fps name <<<"$clip"
+    read -r -a figures <<<"$figures"
+    read -r -a encoder <<<"$encoder"
+    seconds=$(awk -v m="$minutes" 'BEGIN {print m * 60}')
+    label="passes: $minutes min, ${figures[*]} ${encoder[*]}"
+    source="$folder/source ${rate//\//_} $minutes.mkv" out="$folder/$name"
+    if [[ ! -s $source ]] && ! "${ff[@]}" -f lavfi -i "testsrc2=s=480x270:r=$rate:d=$seconds,noise=alls=20:allf=t+u" \
+        -f lavfi -i "anoisesrc=d=$seconds:c=pink:r=48000:a=0.2" -f lavfi -i "anoisesrc=d=$seconds:c=brown:r=48000:a=0.2" \
+        -map 0:v -map 1:a -map 2:a -c:v ffv1 -c:a pcm_s16le -ac 2 "$source"; then
+        fail "$label" "ffmpeg could not make the source"
+        continue
+    fi
+    options=(video --length "$minutes" --fps "$fps" "${figures[@]}")
+    if ! recipe=$("$program" "${options[@]}" "${encoder[@]}" --ffmpeg "$source" "$out") ||
+        ! aimed=$("$program" "${options[@]}" --bps --json | sed -n -E 's/.*"aimed_size_mb":([0-9.e+-]+).*/\1/p'); then
+        fail "$label" "tessaly-bitrate-calc gave no passes"
+        continue
+    fi
+    if ! (cd "$work" && while IFS= read -r line; do
+        nice -n 5 sh -c "$line" </dev/null 2>passes.log || exit 1
+    done <<<"$recipe") || [[ ! -s $out ]]; then
+        fail "$label" "the passes did not run: $(tail -n 3 "$work/passes.log")"
+        continue
+    fi
+    bytes=$(stat -c %s "$out")
+    verdict=$(awk -v b="$bytes" -v a="$aimed" -v lo="$low" -v hi="$high" 'BEGIN {
+        d = a * 1048576; p = 100 * (b - d) / d; printf "%+.3f %% of %.0f %s", p, d, (p >= lo && p <= hi) ? "ok" : "FAIL" }')
+    echo "$label: file $bytes bytes, $verdict"
+    if [[ $verdict == *ok ]]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+    rm -f "$out" "$out".passlog*
 done
 echo "$passed passed, $failed failed"
 ((failed == 0))

@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: The Tessaly developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# What `./dev windows` does once the packages are installed: a static Qt for Windows (built
-# once per machine), GoogleTest for Windows, the cross-build of the programs and their tests
-# in build-windows/, every test under Wine on Xvfb, then the zip and the installer, which is
-# tried out under Wine: a silent install for the current user, then its uninstaller.
+# What `./dev windows` does once the packages are installed: a static Qt and a static FFmpeg
+# for Windows (each built once per machine), GoogleTest for Windows, the cross-build of the
+# programs and their tests in build-windows/, every test under Wine on Xvfb, then the zip and
+# the installer, which is tried out under Wine: a silent install for the current user, then its
+# uninstaller.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -20,6 +21,12 @@ started=$SECONDS
 
 export TESSALY_QT_WINDOWS=${TESSALY_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly/qt6-mingw-6.4.2}
 "$here/build-qt.sh"
+export TESSALY_FFMPEG_WINDOWS=${TESSALY_FFMPEG_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly/ffmpeg-mingw-5.1}
+"$here/build-ffmpeg.sh"
+# pkg-config finds the static FFmpeg and nothing else: never the machine's own Linux libraries.
+# Exported for the whole run, as the build configures itself again when a CMakeLists.txt changes.
+export PKG_CONFIG_LIBDIR=$TESSALY_FFMPEG_WINDOWS/lib/pkgconfig
+unset PKG_CONFIG_PATH PKG_CONFIG_SYSROOT_DIR
 
 # Debian ships GoogleTest as source only; build it with the same compiler and runtime.
 gtest=$PWD/$out/googletest

@@ -16,6 +16,7 @@
 #include "ui/results/results.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
+#include "ui/widgets/disc_menu.h"
 #include "ui/widgets/grounds.h"
 #include "ui/widgets/message.h"
 #include "ui/widgets/text.h"
@@ -107,6 +108,7 @@ AudioBitrateSection::AudioBitrateSection(QWidget* canvas, const Separators& sepa
         MakeCaption(bitrate, "Label57", tr("Desired File Size (MB's):"), {135, 270, 1815, 285}, right);
     desiredSize_ = MakeField(bitrate, "Text15", {2025, 225, 1365, 330}, desiredSizeCaption);
     SetGround(desiredSize_, Ground::Box);
+    OfferDiscSizes(desiredSize_, separators_);
     QLabel* bitrateCaption =
         MakeCaption(bitrate, "Label58", tr("Calculated Audio Bitrate:"), {135, 630, 1815, 330}, right);
     bitrate_ = MakeResult(bitrate, "Text16", {2025, 607, 1365, 360}, bitrateCaption);

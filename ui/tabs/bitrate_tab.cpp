@@ -15,6 +15,7 @@
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/controls.h"
 #include "ui/widgets/design.h"
+#include "ui/widgets/disc_menu.h"
 #include "ui/widgets/grounds.h"
 #include "ui/widgets/message.h"
 #include "ui/widgets/text.h"
@@ -70,12 +71,16 @@ void WriteWorking(Lines& lines, const VideoBitrateOutcome& outcome,
         lines << NegativeText(*outcome.negative, captions, lines);
     lines << UnitNote(lines);
     const Encoding assumed;
-    if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed))
+    if (const auto rates = EncoderRates(w.length, w.audioBitrate, w.size, assumed)) {
         lines << WorkingTr(
                      "For an encoder that counts k as 1000, leaving room for the container (%1 frames a "
                      "second, MP3 audio at %2k): AVI %3, MKV %4, MP4 %5 %6")
                      .arg(lines.n(assumed.frameRate), lines.n(w.audioBitrate), lines.n((*rates)[0]),
-                          lines.n((*rates)[1]), lines.n((*rates)[2]), kbitPerSecond);
+                          lines.n((*rates)[1]), lines.n((*rates)[2]), kbitPerSecond)
+              << WorkingTr(
+                     "MP4's answer leaves room for a timing entry for every audio frame, as audio from a "
+                     "source with time stamps in whole milliseconds (PCM in Matroska) needs.");
+    }
 }
 
 }  // namespace
@@ -100,6 +105,7 @@ BitrateTab::BitrateTab(QWidget* parent) : TabPage(parent), separators_(LocaleSep
     QLabel* sizeCaption = MakeRowLabel(c, "Label4", tr("desired file size"), {225, 1605, 2025, 390}, right);
     size_ = MakeRowField(c, "txtSize", {2295, 1575, 1215, 420}, sizeCaption);
     size_->setText(QStringLiteral("700"));
+    OfferDiscSizes(size_, separators_);
     MakeRowLabel(c, "Label10", tr("MB"), {3570, 1605, 1095, 390}, left);
 
     QLabel* videoBitrateCaption =
