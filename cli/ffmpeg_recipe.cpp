@@ -88,7 +88,9 @@ std::optional<std::string> ShellWord(std::string_view text, Shell shell) {
         return std::nullopt;
     const std::size_t kept = text.find_last_not_of('\\');
     const std::size_t trailing = kept == std::string_view::npos ? text.size() : text.size() - kept - 1;
-    return "\"" + std::string(text) + std::string(trailing, '\\') + "\"";
+    std::string quoted;  // appended: GCC 12 at -O3 takes "\"" + std::string(...) for an overlapping copy
+    quoted.append(1, '"').append(text).append(trailing, '\\').append(1, '"');
+    return quoted;
 }
 
 std::optional<std::string> FfmpegPasses(const Recipe& recipe, Shell shell) {

@@ -17,8 +17,6 @@ namespace {
 
 using F = FilmField;
 
-std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // The codec of --audio RATE or RATE:CODEC, whose frames --container counts.
 AudioCodec TrackCodec(std::string_view given, const Exact& exact) {
     const std::size_t colon = given.find(':');
@@ -26,9 +24,9 @@ AudioCodec TrackCodec(std::string_view given, const Exact& exact) {
         return exact.encoding.audioCodec;
     const std::optional<AudioCodec> codec = AudioCodecNamed(given.substr(colon + 1));
     if (!codec)
-        throw UsageError("--audio " + Quote(given) + ": the codec after the rate is mp3, aac or ac3");
+        throw UsageError("--audio " + Quoted(given) + ": the codec after the rate is mp3, aac or ac3");
     if (!exact.encoding.container)
-        throw UsageError("--audio " + Quote(given) + ": a codec counts frames only with --container");
+        throw UsageError("--audio " + Quoted(given) + ": a codec counts frames only with --container");
     return *codec;
 }
 
@@ -39,7 +37,7 @@ Margin ReadMarginOption(const Arguments& args) {
     const Margin margin = ReadMargin(typed, kSeparators);
     if (margin.ok())
         return margin;
-    const std::string start = "--margin " + Quote(typed) + ": ";
+    const std::string start = "--margin " + Quoted(typed) + ": ";
     switch (*margin.error) {
     case MarginError::Negative:
         throw UsageError(start + "a margin aims under the desired size, so it is not negative");
@@ -100,7 +98,7 @@ Recipe RecipeOptions(const Arguments& args, const Exact& exact) {
     if (args.has("encoder")) {
         const std::optional<VideoEncoder> encoder = VideoEncoderNamed(args.get("encoder"));
         if (!encoder)
-            throw UsageError("--encoder takes x264 or x265, not " + Quote(args.get("encoder")));
+            throw UsageError("--encoder takes x264 or x265, not " + Quoted(args.get("encoder")));
         recipe.encoder = *encoder;
     }
     if (args.has("preset")) {
@@ -109,7 +107,7 @@ Recipe RecipeOptions(const Arguments& args, const Exact& exact) {
             throw UsageError(
                 "--preset takes ultrafast, superfast, veryfast, faster, fast, medium, slow, "
                 "slower, veryslow or placebo, not " +
-                Quote(args.get("preset")));
+                Quoted(args.get("preset")));
         recipe.preset = args.get("preset");
     }
     if (!FfmpegPasses(recipe, kShell))
@@ -165,7 +163,7 @@ Report FilmReport(const Arguments& args, Exact exact) {
 
     const FilmOutcome outcome = CalcFittedFilm(request, exact.unit, exact.encoding, kSeparators);
     if (outcome.marginTakesAll)
-        throw UsageError("--margin " + Quote(args.get("margin")) +
+        throw UsageError("--margin " + Quoted(args.get("margin")) +
                          ": as large as the desired size or larger, it leaves nothing to aim at");
     Check<F>(outcome, inputs);
 

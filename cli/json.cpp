@@ -36,8 +36,11 @@ std::string JsonString(std::string_view text) {
 
 std::string JsonStrings(std::span<const std::string> texts) {
     std::string out = "[";
-    for (const std::string& text : texts)
-        out += (out.size() > 1 ? "," : "") + JsonString(text);
+    for (const std::string& text : texts) {
+        if (out.size() > 1)
+            out += ',';
+        out += JsonString(text);
+    }
     return out + "]";
 }
 

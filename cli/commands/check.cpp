@@ -70,7 +70,13 @@ Modelled ModelOf(const media::Film& film) {
 
 Result Line(std::string text) { return {"", std::move(text), "", "", std::nullopt}; }
 
-std::string Signed(double x, int places) { return (x > 0 ? "+" : "") + Rounded(x, places); }
+// A difference with its sign, "+134" or "-7622".
+std::string Signed(double x, int places) {
+    std::string text = Rounded(x, places);
+    if (x > 0)
+        text.insert(text.begin(), '+');
+    return text;
+}
 
 double Mb(double bytes) { return bytes / 1048576; }
 
