@@ -30,6 +30,9 @@ std::string UnitNames() {
     return joined;
 }
 
+// The width the help is written to.
+constexpr std::size_t kHelpWidth = 90;
+
 // `text` broken into lines of at most `width` characters at its blanks.
 std::string Wrapped(std::string_view text, std::size_t width) {
     std::string out, line;
@@ -61,10 +64,12 @@ std::string WrittenForms(const Command& command) {
             "number with s, min or h (5530s, 100min, 1.5h).\n";
     if (!Takes(command, "SIZE"))
         return text;
-    text += "\nSIZE is MB (700), a number with a unit (10000000B, 700MiB, 4.7GiB, 8 kbit; the units of\n'" +
-            std::string(kProgram) +
-            " convert --help'), or a disc by its name, for what one file may take on it\n"
-            "once its file system has its share (ISO 9660 or UDF, whichever takes more):\n";
+    std::string size =
+        "SIZE is MB (700), a number with a unit (10000000B, 700MiB, 4.7GiB, 8 kbit; the units of '";
+    size.append(kProgram).append(
+        " convert --help'), or a disc by its name, for what one file may take on it once its file "
+        "system has its share (ISO 9660 or UDF, whichever takes more):");
+    text.append("\n").append(Wrapped(size, kHelpWidth));
     std::string names, discs;
     for (const DiscPreset& preset : kDiscPresets) {
         // Appended piece by piece: GCC 12 at -O3 takes " " + std::string(...) for an overlapping copy.
@@ -112,7 +117,8 @@ std::string Command::help() const {
     std::size_t width = 0;
     for (const HelpEntry& entry : entries)
         width = std::max(width, term(entry).size() + 2);
-    // Each entry's text in a column of its own, its further lines below its first.
+    // Each entry's text in a column of its own, wrapped to the help's width, its further lines
+    // below its first.
     std::string text = usage() + "\n" + std::string(summary) + "\n\n";
     for (const HelpEntry& entry : entries) {
         std::string line(2, ' ');
@@ -121,7 +127,9 @@ std::string Command::help() const {
         std::string body(entry.text);
         if (entry.byDefault)
             body += "; " + entry.byDefault();
-        for (const char c : body) {
+        std::replace(body.begin(), body.end(), '\n', ' ');
+        const std::string wrapped = Wrapped(body, kHelpWidth - std::min(width + 2, kHelpWidth / 2));
+        for (const char c : std::string_view(wrapped).substr(0, wrapped.size() - 1)) {
             line += c;
             if (c == '\n')
                 line.append(width + 2, ' ');
@@ -186,7 +194,7 @@ std::string GeneralHelp() {
     }
     encoding += ".";
 
-    return GeneralUsage() + "\n" + Wrapped(answers, 90) + "\n" + Wrapped(encoding, 90) + "'" +
+    return GeneralUsage() + "\n" + Wrapped(answers, kHelpWidth) + "\n" + Wrapped(encoding, kHelpWidth) + "'" +
            std::string(kProgram) +
            " COMMAND --help' describes a command's options.\n"
            "\n"
