@@ -83,7 +83,7 @@ struct Command {
 // Adds a command to the program; each command's file registers its row once, before main runs.
 bool Register(const Command& command);
 
-// Every command, in their order: video, hd-space, audio, convert.
+// Every command, in the order their rows give.
 std::span<const Command> Commands();
 
 // The usage of every command, one line each, then --help and --version.
