@@ -11,7 +11,7 @@
 # frame. Then tessaly-bitrate-calc check must say whether each file of the first clip fits, and
 # a second encode at the rate it gives for a size 5 % smaller must land within the same bounds of
 # that. Last, --ffmpeg's passes, run as printed by sh on two PCM tracks into a folder named with
-# a blank and a quote, x264 and x265, must land so of the size they aim at. About 150 s of CPU.
+# a blank and a quote, x264 and x265, must land so of the size they aim at. About 70 s on two cores.
 #   fits_test.sh PROGRAM
 # Without ffmpeg, or without its libx264 and libmp3lame encoders, the test is skipped (77),
 # unless TESSALY_REQUIRE_ENCODER=1, where that is a failure.
