@@ -32,11 +32,7 @@ DataSize Megabytes(double megabytes, double bytes, const Separators& separators,
 }  // namespace
 
 DataSize ReadDataSize(std::string_view text, const Separators& separators) {
-    std::string_view trimmed = text;
-    while (!trimmed.empty() && trimmed.front() == ' ')
-        trimmed.remove_prefix(1);
-    while (!trimmed.empty() && trimmed.back() == ' ')
-        trimmed.remove_suffix(1);
+    const std::string_view trimmed = Trimmed(text);
 
     if (const std::optional<Disc> disc = DiscNamed(trimmed)) {
         const DiscPreset& preset = PresetOf(*disc);

@@ -26,13 +26,6 @@ bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Digits read as a double; none when they lie beyond its range.
 std::optional<double> DigitsValue(std::string_view digits) {
     double value = 0;

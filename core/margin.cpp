@@ -18,11 +18,7 @@ Margin Refused(MarginError error) {
 }  // namespace
 
 Margin ReadMargin(std::string_view text, const Separators& separators) {
-    std::string_view trimmed = text;
-    while (!trimmed.empty() && trimmed.front() == ' ')
-        trimmed.remove_prefix(1);
-    while (!trimmed.empty() && trimmed.back() == ' ')
-        trimmed.remove_suffix(1);
+    std::string_view trimmed = Trimmed(text);
     const bool sign = trimmed.ends_with('%');
     if (sign)
         trimmed.remove_suffix(1);

@@ -273,4 +273,11 @@ std::string ApproximateText(double x, int places, std::string_view decimal) {
     return NumberToText(RoundHalfEven(x, places), decimal) + "\u2026";
 }
 
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace tessaly

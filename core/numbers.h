@@ -68,4 +68,8 @@ std::string RoundTripText(double x, std::string_view decimal = ".");
 //   (93.75, 2) -> "93.75", (827.387733, 2) -> "827.39…", (1e-7, 2) -> "1E-07", (0.999, 2) -> "1…"
 std::string ApproximateText(double x, int places, std::string_view decimal = ".");
 
+// `text` without its leading and trailing blanks, as a length, a size or a margin is read:
+//   "  92:10 " -> "92:10", "   " -> ""
+std::string_view Trimmed(std::string_view text);
+
 }  // namespace tessaly
